@@ -1,6 +1,7 @@
 #include "io/free_reader.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -125,6 +126,34 @@ long long FreeReader::readInteger(std::string_view item) {
 
 int FreeReader::readInt(std::string_view item) { return static_cast<int>(readInteger(item)); }
 
+// Decimal order of magnitude of a real that ParseReal accepted: the
+// position of its first significant digit relative to the decimal point plus
+// the exponent (1.5E3 gives 4, 0.05 gives -1).  Only its sign matters.
+static long DecimalOrder(std::string_view token) {
+    std::size_t i = 0;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+    long order = 0;
+    bool significant = false;
+    bool fraction = false;
+    for (; i < token.size(); ++i) {
+        const char c = token[i];
+        if (c == '.') {
+            fraction = true;
+        } else if (c >= '0' && c <= '9') {
+            if (!fraction && (significant || c != '0')) ++order;
+            if (fraction && !significant && c == '0') --order;
+            if (c != '0') significant = true;
+        } else {
+            break;
+        }
+    }
+    if (i < token.size()) {
+        if (token[i] != '+' && token[i] != '-') ++i;  // exponent letter
+        order += std::strtol(std::string(token.substr(i)).c_str(), nullptr, 10);
+    }
+    return order;
+}
+
 // A real in any of the list-directed forms: 12, -1.5, .5, 5., 1.5E+03,
 // 1.5D3, 1.5e-3 and the exponent without its letter, 1.5+03.
 static bool ParseReal(std::string_view token, double& value) {
@@ -152,8 +181,23 @@ static bool ParseReal(std::string_view token, double& value) {
         while (at(i) >= '0' && at(i) <= '9') { text.push_back(token[i++]); ++exponent; }
         if (exponent == 0 || i != token.size()) return false;
     }
-    errno = 0;
-    value = std::strtod(text.c_str(), nullptr);
+    // std::from_chars, unlike strtod, ignores the C locale: the desktop
+    // process may run under a locale whose decimal separator is a comma.
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const bool negative = *first == '-';
+    if (*first == '+' || *first == '-') ++first;
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(first, last, magnitude);
+    if (end != last) return false;
+    if (error == std::errc::result_out_of_range) {
+        // An underflow reads as zero, an overflow is no number.
+        if (DecimalOrder(token) >= 0) return false;
+        magnitude = 0.0;
+    } else if (error != std::errc()) {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
     return std::isfinite(value);
 }
 

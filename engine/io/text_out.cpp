@@ -27,7 +27,7 @@ void TextOut::close() {
 
 void TextOut::line(std::string_view text) {
     if (file_ != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), file_);
+        if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
         std::fputc('\n', file_);
     } else if (memory_) {
         buffer_.append(text);
