@@ -7,6 +7,10 @@
 // repeat count on any data descriptor (3E10.3).  A list is written with or
 // without its outer parentheses.
 //
+// Items may be separated by commas or blanks; blanks inside a descriptor
+// ("E 10.3") are not accepted.  Text widths count characters, not bytes, so
+// that Aw never splits a UTF-8 sequence.  Malformed lists throw EditError.
+//
 // Output ends when the edit list reaches a data descriptor and no value is
 // left.  When values remain at the end of the list, output reverts to the
 // last top-level group (or the whole list) on a new record, as Fortran does.
@@ -71,5 +75,11 @@ std::string FormatF(double v, int w, int d);           // Fw.d
 std::string FormatE(double v, int w, int d, int e = -1, char letter = 'E');  // Ew.d[Ee], Dw.d
 std::string FormatA(std::string_view text, int w = -1);  // Aw (w < 0: A)
 std::string FormatL(bool v, int w);                     // Lw
+
+// One free-format line of the plot file: every value preceded by one blank;
+// integers as plain decimals, reals in the shortest form that reads back to
+// the same double and always with a decimal point or an exponent ("1.0",
+// "0.25", "1.2345e-07"), text as it is.
+std::string FreeLine(const std::vector<EditArg>& values);
 
 }  // namespace torvex::io
