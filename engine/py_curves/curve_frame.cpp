@@ -1,0 +1,108 @@
+#include "py_curves/curve_frame.h"
+
+#include <cmath>
+
+#include "core/analysis_stop.h"
+#include "io/edit_format.h"
+#include "py_curves/multipliers.h"
+
+namespace torvex::py {
+
+double PyContext::FPREV(int L) const {
+    double sum = 0.0;
+    for (int k = 0; k < L; ++k) sum += INTPU[k];
+    return sum;
+}
+
+double PyContext::pMultiplier(double d) const { return PMultiplier(d, r, HFREE, *pymod); }
+
+double PyContext::yMultiplier(double d) const { return YMultiplier(d, *pymod); }
+
+SideDepths DepthsOnSide(int side, double z, double HFREE) {
+    SideDepths d;
+    d.D = side == kExcavationSide ? z : HFREE + z;
+    d.X0 = d.D;  // the first sublayer starts at the excavation level
+    d.Dm = HFREE + z;
+    return d;
+}
+
+double ResistanceDepth(const SideDepths& d, int L, const PySublayer& sub, double EQD) {
+    if (L == 0) return d.X0;
+    return d.D - sub.TOP + EQD;
+}
+
+CurvePoints FinalPoints(const CurvePoints& model, double pmult, double ymult, double offset,
+                        int side) {
+    CurvePoints out;
+    for (int k = 0; k < kCurvePoints; ++k) {
+        out.p[k] = side == kExcavationSide ? pmult * model.p[k] - offset
+                                           : pmult * model.p[k] + offset;
+        out.y[k] = ymult * model.y[k];
+    }
+    return out;
+}
+
+void WriteSideTitle(io::TextOut& report, int side) {
+    report.blank(2);
+    report.line(side == kExcavationSide ? "         AT THE EXCAVATION SIDE"
+                                        : "         AT THE BACKFILL SIDE");
+}
+
+void WriteMultiplierLine(io::TextOut& report, double pmult, double ymult) {
+    report.blank();
+    report.edit("(21X, ' P-Multiplier = ', E10.3, ' Y-Multiplier = ', E10.3)", {pmult, ymult});
+}
+
+void WritePointLines(io::TextOut& report, const CurvePoints& out, std::string_view editList) {
+    for (int k = 0; k < kCurvePoints; ++k) report.edit(editList, {out.y[k], out.p[k]});
+}
+
+void WriteCurveHead(io::TextOut& soildata, double depth) {
+    soildata.line(io::FreeLine({depth, 2 * kCurvePoints}));
+}
+
+void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out,
+                         std::string_view editList) {
+    for (int k = 0; k < kCurvePoints; ++k) soildata.edit(editList, {k + 1, out.p[k], out.y[k]});
+}
+
+const char* SoilModelName(int KSOIL) {
+    switch (KSOIL) {
+        case 2: return "STIFF CLAY BELOW THE WATER TABLE";
+        case 3: return "STIFF CLAY ABOVE THE WATER TABLE";
+        case 4: return "SAND";
+        case 5: return "SILT";
+        case 6: return "ROCK";
+        case 7: return "WEAK ROCK";
+        default: return "SOFT CLAY";
+    }
+}
+
+void StopOnProperty(const PyContext& ctx, int L, const std::string& property, double value,
+                    double z, const std::string& reason) {
+    const PySublayer& sub = ctx.profile.sublayers[L];
+    std::vector<std::string> lines{
+        "", "",
+        io::Edit("(5X, 'ERROR -- LAYER', I3, ', ', A, ': ', A, ' =', E11.4, ' AT DEPTH', F10.2, A)",
+                 {L + 1, SoilModelName(sub.KSOIL), property, value, ctx.HFREE + z,
+                  ctx.labels->LEN3}),
+        io::Edit("(14X, A)", {reason})};
+    throw AnalysisStop(std::move(lines), "p-y curves of layer " + std::to_string(L + 1) + ": " +
+                                             property + " " + reason);
+}
+
+void CheckCurveFinite(const PyContext& ctx, int L, double z, const CurvePoints& out) {
+    for (int k = 0; k < kCurvePoints; ++k) {
+        if (std::isfinite(out.p[k]) && std::isfinite(out.y[k])) continue;
+        const PySublayer& sub = ctx.profile.sublayers[L];
+        throw AnalysisStop(
+            {"", "",
+             io::Edit("(5X, 'ERROR -- LAYER', I3, ', ', A, ': THE SOIL DATA GIVE NO DEFINED "
+                      "P-Y CURVE AT DEPTH', F10.2, A)",
+                      {L + 1, SoilModelName(sub.KSOIL), ctx.HFREE + z, ctx.labels->LEN3}),
+             "              PLEASE CHECK THE PROPERTIES OF THIS LAYER."},
+            "p-y curves of layer " + std::to_string(L + 1) + ": undefined curve");
+    }
+}
+
+}  // namespace torvex::py

@@ -1,0 +1,92 @@
+// The frame every soil model runs its curves in: the state of one generation
+// call, the depths of a curve on either side of the wall, the multipliers and
+// active-pressure offset applied to the model's points, and the report and
+// SOILDATA lines common to the models.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/soil_records.h"
+#include "core/unit_labels.h"
+#include "io/text_out.h"
+#include "py_curves/py_constants.h"
+#include "py_curves/soil_profile.h"
+
+namespace torvex::py {
+
+// State of one call of the generator (one problem).
+struct PyContext {
+    int UNITS = 1;
+    double HFREE = 0.0;
+    double b = 0.0;      // WP, the wall width for soil resistance
+    double r = 0.0;      // WA / WP
+    double SIGV0 = 0.0;  // effective vertical stress at the excavation level
+    SoilProfile profile;
+    const std::vector<PyModRecord>* pymod = nullptr;
+    // Per sublayer (0-based): integrated ultimate resistance on the
+    // excavation side, and equivalent depth.
+    std::vector<double> INTPU, EQD;
+    const UnitLabels* labels = nullptr;
+    io::TextOut* report = nullptr;
+    io::TextOut* soildata = nullptr;
+
+    bool continuousWall() const { return r < kContinuousWallRatio; }
+    // Integrated resistance of every sublayer above L.
+    double FPREV(int L) const;
+    double pMultiplier(double d) const;
+    double yMultiplier(double d) const;
+};
+
+enum WallSide { kExcavationSide = 1, kBackfillSide = 2 };
+
+// Depths of a curve at z below the excavation level on one side: D for the
+// property and coefficient lookups and the report, X0 below that side's
+// ground surface, Dm below the top of the wall for the multipliers.
+struct SideDepths {
+    double D = 0.0, X0 = 0.0, Dm = 0.0;
+};
+SideDepths DepthsOnSide(int side, double z, double HFREE);
+
+// Depth entering the ultimate resistance: X0 in the first sublayer, below it
+// the depth into the sublayer plus its equivalent depth.
+double ResistanceDepth(const SideDepths& d, int L, const PySublayer& sub, double EQD);
+
+struct CurvePoints {
+    std::array<double, kCurvePoints> y{}, p{};
+};
+
+// The values that leave the model: p times the p-multiplier less the offset
+// in front of the wall (plus it behind), y times the y-multiplier.
+CurvePoints FinalPoints(const CurvePoints& model, double pmult, double ymult, double offset,
+                        int side);
+
+// Report pieces shared by the models.
+void WriteSideTitle(io::TextOut& report, int side);
+void WriteMultiplierLine(io::TextOut& report, double pmult, double ymult);
+void WritePointLines(io::TextOut& report, const CurvePoints& out, std::string_view editList);
+
+// SOILDATA pieces: the record head (depth below the top of the wall, 34
+// points) and the 17 point lines of one side (index, p, y).
+void WriteCurveHead(io::TextOut& soildata, double depth);
+void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out,
+                         std::string_view editList);
+inline constexpr std::string_view kSoilDataPoint1X = "(I5, 1X, E10.3, 1X, E10.3)";
+inline constexpr std::string_view kSoilDataPoint2X = "(I5, 2X, E10.3, 2X, E10.3)";
+
+// Model names for messages.
+const char* SoilModelName(int KSOIL);
+
+// Ends the analysis because a soil property makes the curve undefined.  The
+// report line names the sublayer (as numbered in the report), its model, the
+// property and its value, and the depth below the top of the wall.
+[[noreturn]] void StopOnProperty(const PyContext& ctx, int L, const std::string& property,
+                                 double value, double z, const std::string& reason);
+
+// Last line of defence: a curve with a value that is not finite ends the
+// analysis instead of reaching the solver.
+void CheckCurveFinite(const PyContext& ctx, int L, double z, const CurvePoints& out);
+
+}  // namespace torvex::py
