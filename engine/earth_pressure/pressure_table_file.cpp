@@ -1,0 +1,55 @@
+// The scratch file that carries the earth-pressure table to the input phase:
+// a free-format count line, then one row per line of depth, total, soils and
+// surcharges in E10.3 fields.
+#include "earth_pressure/pressure_table_file.h"
+
+#include <string>
+
+#include "core/analysis_stop.h"
+#include "earth_pressure/constants.h"
+#include "io/free_reader.h"
+#include "io/text_out.h"
+
+namespace torvex {
+
+namespace {
+
+AnalysisStop ScratchFileStop(const std::string& what) {
+    return AnalysisStop({"", "", "     ERROR STOP -- " + what}, what);
+}
+
+}  // namespace
+
+AnalysisStop TooMuchData() {
+    return AnalysisStop({"", "", "     TOO MUCH DATA FOR AVAILABLE STORAGE", "", ""},
+                        "TOO MUCH DATA FOR AVAILABLE STORAGE");
+}
+
+void WritePressureTableFile(const std::string& path, const std::vector<EarthPressureRow>& rows) {
+    io::TextOut out;
+    if (!out.open(path)) throw ScratchFileStop("CANNOT CREATE THE SCRATCH FILE " + path);
+    out.line(" " + std::to_string(rows.size()));
+    for (const EarthPressureRow& row : rows)
+        out.edit("(5X, E10.3, 4X, E10.3, 4X, E10.3, 4X, E10.3)", {row.XEP, row.PEP, row.PSOIL, row.PSUR});
+    out.close();
+}
+
+std::vector<EarthPressureRow> ReadEarthPressureTable(const std::string& path) {
+    io::FreeReader in;
+    if (!in.open(path)) throw ScratchFileStop("CANNOT OPEN THE SCRATCH FILE " + path);
+    in.beginRead("NROW");
+    const long long count = in.readInteger("row count");
+    if (count > kMaxTableRows) throw TooMuchData();
+    if (count < 0) throw ScratchFileStop("NEGATIVE ROW COUNT " + std::to_string(count) + " IN " + path);
+    std::vector<EarthPressureRow> rows(static_cast<std::size_t>(count));
+    for (EarthPressureRow& row : rows) {
+        in.beginRead("earth-pressure row");
+        row.XEP = in.readReal("depth");
+        row.PEP = in.readReal("total pressure");
+        row.PSOIL = in.readReal("pressure from soils");
+        row.PSUR = in.readReal("pressure from surcharges");
+    }
+    return rows;
+}
+
+}  // namespace torvex
