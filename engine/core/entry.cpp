@@ -74,7 +74,8 @@ int RunEngine(int version, const Clock& clock) {
             if (!stop.console().empty()) std::fprintf(stderr, "%s\n", stop.console().c_str());
         } catch (const io::InputError& error) {
             Complain(*run, "INPUT ERROR -- " + error.file().substr(error.file().find_last_of('/') + 1) +
-                               ", line " + std::to_string(error.line()) + ": " + error.what());
+                               (error.endOfFile() ? ", after line " : ", line ") + std::to_string(error.line()) +
+                               ": " + error.what());
         } catch (const std::exception& error) {
             Complain(*run, std::string("ERROR -- THE ANALYSIS STOPPED: ") + error.what());
         }

@@ -83,7 +83,7 @@ std::string_view FreeReader::nextToken(std::string_view item) {
             msg << "the data file ends before item " << item_ << " (" << item << ") of record "
                 << record_ << " could be read";
             current_ = lines_.size();
-            throw InputError(msg.str(), name_, static_cast<int>(lines_.size()));
+            throw InputError(msg.str(), name_, static_cast<int>(lines_.size()), true);
         }
         current_ = next_ + 1;
         const std::string& text = lines_[next_++];
@@ -218,7 +218,7 @@ std::string FreeReader::readLine(std::string_view record) {
         std::ostringstream msg;
         msg << "the data file ends before the line of record " << record_ << " could be read";
         current_ = lines_.size();
-        throw InputError(msg.str(), name_, static_cast<int>(lines_.size()));
+        throw InputError(msg.str(), name_, static_cast<int>(lines_.size()), true);
     }
     current_ = next_ + 1;
     return lines_[next_++];

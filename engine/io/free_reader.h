@@ -19,14 +19,17 @@ namespace torvex::io {
 
 class InputError : public std::runtime_error {
 public:
-    InputError(std::string message, std::string file, int line)
-        : std::runtime_error(std::move(message)), file_(std::move(file)), line_(line) {}
+    InputError(std::string message, std::string file, int line, bool endOfFile = false)
+        : std::runtime_error(std::move(message)), file_(std::move(file)), line_(line), endOfFile_(endOfFile) {}
     const std::string& file() const { return file_; }
+    // The line the offending value is on; for an early end, the last line.
     int line() const { return line_; }
+    bool endOfFile() const { return endOfFile_; }
 
 private:
     std::string file_;
     int line_;
+    bool endOfFile_;
 };
 
 class FreeReader {
