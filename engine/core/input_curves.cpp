@@ -2,7 +2,7 @@
 // from "SOILDATA", their echo and the p-y block of the plot file.
 #include "core/analysis_stop.h"
 #include "core/input.h"
-#include "core/modules.h"
+#include "py_curves/py_generation.h"
 #include "core/report_header.h"
 
 namespace torvex {
@@ -169,6 +169,34 @@ void ReadSoilData(RunContext& run, const std::vector<UserCurveEcho>& user) {
     }
 }
 
+// Generated curves: the generator writes "SOILDATA" (user curves first) in
+// the current folder and returns the free height it worked with.
+void GenerateCurves(RunContext& run, const std::vector<UserCurveEcho>& user) {
+    Problem& p = run.problem;
+    std::vector<UserPyCurve> curves;
+    for (const UserCurveEcho& c : user) {
+        UserPyCurve u;
+        u.NODE = c.NODE;
+        for (std::size_t m = 0; m < c.y.size(); ++m) {
+            u.y.push_back(c.YMULT * c.y[m]);
+            u.p.push_back(c.PMULT * c.p[m]);
+        }
+        curves.push_back(std::move(u));
+    }
+    PyGenerationInput in;
+    in.UNITS = p.UNITS;
+    in.NINC = p.NINC;
+    in.INCLEN = p.INCLEN;
+    in.soil = &p.soil;
+    in.pymod = &p.pymod;
+    in.userCurves = &curves;
+    in.SIGV0 = run.SIGV0;
+    io::TextOut soildata;
+    if (!soildata.open("SOILDATA")) StopInput("THE SCRATCH FILE SOILDATA OF THE P-Y CURVES CANNOT BE WRITTEN");
+    p.HFREE = GeneratePyCurves(in, run.labels, run.report, soildata);
+    soildata.close();
+}
+
 }  // namespace
 
 void ReadPyCurves(RunContext& run) {
@@ -177,7 +205,7 @@ void ReadPyCurves(RunContext& run) {
     if (p.KPYOP == 2) {
         std::vector<UserCurveEcho> user;
         if (p.NPYSET > 0) user = ReadUserCurves(run, true);
-        p.HFREE = RunPyGeneration(run);
+        GenerateCurves(run, user);
         ReadSoilData(run, user);
         return;
     }

@@ -2,7 +2,8 @@
 // records, the plot-file block and the earth-pressure load on the wall.
 #include "core/analysis_stop.h"
 #include "core/input.h"
-#include "core/modules.h"
+#include "earth_pressure/earth_pressure.h"
+#include "earth_pressure/surcharge.h"
 #include "core/report_header.h"
 
 namespace torvex {
@@ -101,6 +102,33 @@ void ReadSoilRecords(RunContext& run) {
     }
 }
 
+// Runs the earth-pressure module and takes its table back from the
+// scratch file, before widths are applied.
+void GenerateEarthPressure(RunContext& run) {
+    Problem& p = run.problem;
+    EarthPressureContext context;
+    context.UNITS = p.UNITS;
+    context.KOUTPT = p.KOUTPT;
+    context.NINC = p.NINC;
+    context.INCLEN = p.INCLEN;
+    context.soil = &p.soil;
+    context.ties = run.ties;
+    context.labels = &run.labels;
+    EarthPressurePersistent persistent{run.SIGV0};
+    EarthPressure(context, persistent, run.report, run.notes);
+    run.SIGV0 = persistent.SIGV0;
+    const std::vector<EarthPressureRow> rows = ReadEarthPressureTable(kEarthPressureFile);
+    if (rows.size() > static_cast<std::size_t>(kMaxEarthRows))
+        StopTooMuchData("EARTH-PRESSURE TABLE: " + std::to_string(rows.size()) + " ROWS, AT MOST " +
+                        std::to_string(kMaxEarthRows));
+    for (const EarthPressureRow& r : rows) {
+        p.XEP.push_back(r.XEP);
+        p.PEP.push_back(r.PEP);
+        p.PSOIL.push_back(r.PSOIL);
+        p.PSUR.push_back(r.PSUR);
+    }
+}
+
 // Widths on the generated table: WA down to the free height, WP below it.
 void ApplyWidths(RunContext& run) {
     Problem& p = run.problem;
@@ -178,7 +206,7 @@ void ReadEarthPressure(RunContext& run) {
 
     std::vector<std::size_t> rows;
     if (p.KOUTPT >= 2) {
-        RunEarthPressureModule(run);
+        GenerateEarthPressure(run);
         WritePressureHeader(run);
         ApplyWidths(run);
         rows = SampledRows(p);
@@ -187,8 +215,9 @@ void ReadEarthPressure(RunContext& run) {
     }
     if (p.KOUTPT == 1) {
         if (!p.soil.surcharges.empty()) {
+            const SurchargeSampler sampler(p.soil.surcharges, p.soil.HFREE, p.NINC, p.INCLEN);
             for (std::size_t k = 0; k < p.XEP.size(); ++k) {
-                p.PSUR[k] = p.soil.WA * SurchargePressureAt(run, p.XEP[k]);
+                p.PSUR[k] = p.soil.WA * sampler.SURPRES(p.XEP[k]);
                 p.PEP[k] = p.INCLEN * (p.PSOIL[k] + p.PSUR[k]);
             }
         }
