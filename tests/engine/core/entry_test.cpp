@@ -179,3 +179,36 @@ TEST(EngineEntry, ErrorInTheSecondProblemRepeatsTheFirstResults) {
 
 }  // namespace
 }  // namespace torvex::test
+
+namespace torvex::test {
+namespace {
+
+// The shared library shows the world its entry under both names and
+// nothing else of the project.
+TEST(EngineLibrary, ExportsOnlyTheEntry) {
+    const std::string command = "nm -D --defined-only " + std::string(TORVEX_BIN_DIR) + "/libTorvex2015_DLL.so 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    if (pclose(pipe) != 0 && out.empty()) GTEST_SKIP() << "nm is not available";
+    std::vector<std::string> names;
+    std::string address_of_entry, address_of_alias;
+    for (const std::string& line : Lines(out)) {
+        const auto last = line.find_last_of(' ');
+        if (last == std::string::npos) continue;
+        const std::string name = line.substr(last + 1);
+        if (name == "_init" || name == "_fini" || name == "_edata" || name == "_end" || name == "__bss_start") continue;
+        names.push_back(name);
+        if (name == "_ITORVEX") address_of_entry = line.substr(0, line.find(' '));
+        if (name == "ITORVEX") address_of_alias = line.substr(0, line.find(' '));
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"ITORVEX", "_ITORVEX"})) << out;
+    EXPECT_EQ(address_of_entry, address_of_alias);
+}
+
+}  // namespace
+}  // namespace torvex::test
