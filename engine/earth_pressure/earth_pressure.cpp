@@ -56,9 +56,7 @@ void EarthPressure(const EarthPressureContext& context, EarthPressurePersistent&
     // The debug scratch file is opened, never written, and closed before the
     // table is written.
     io::TextOut debug;
-    if (!debug.open(kEarthPressureDebugFile))
-        Stop(std::string("CANNOT CREATE THE SCRATCH FILE ") + kEarthPressureDebugFile,
-             std::string("Cannot create the scratch file ") + kEarthPressureDebugFile + ".");
+    ReplaceScratchFile(debug, kEarthPressureDebugFile);
     const LayerTable layers = SubdivideLayers(CollectInputLayers(*context.soil), in.HFREE, in.DWB, in.GW);
 
     WriteWallSurchargeSoil(report, in, layers, labels);

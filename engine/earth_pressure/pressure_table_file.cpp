@@ -3,10 +3,12 @@
 // surcharges in E10.3 fields.
 #include "earth_pressure/pressure_table_file.h"
 
+#include <cstdio>
 #include <string>
 
 #include "core/analysis_stop.h"
 #include "earth_pressure/constants.h"
+#include "io/edit_format.h"
 #include "io/free_reader.h"
 #include "io/text_out.h"
 
@@ -25,12 +27,31 @@ AnalysisStop TooMuchData() {
                         "TOO MUCH DATA FOR AVAILABLE STORAGE");
 }
 
+void ReplaceScratchFile(io::TextOut& out, const std::string& path) {
+    // Removing the previous copy first spares the file system the flush that
+    // truncating a file with data in place can cost (the table is rewritten
+    // for every problem of a run).
+    std::remove(path.c_str());
+    if (!out.open(path)) throw ScratchFileStop("CANNOT CREATE THE SCRATCH FILE " + path);
+}
+
 void WritePressureTableFile(const std::string& path, const std::vector<EarthPressureRow>& rows) {
     io::TextOut out;
-    if (!out.open(path)) throw ScratchFileStop("CANNOT CREATE THE SCRATCH FILE " + path);
+    ReplaceScratchFile(out, path);
     out.line(" " + std::to_string(rows.size()));
-    for (const EarthPressureRow& row : rows)
-        out.edit("(5X, E10.3, 4X, E10.3, 4X, E10.3, 4X, E10.3)", {row.XEP, row.PEP, row.PSOIL, row.PSUR});
+    // Rows in the layout (5X, E10.3, 4X, E10.3, 4X, E10.3, 4X, E10.3), built
+    // from the single-field formatter: the table has up to 2000 rows and the
+    // edit list would be interpreted afresh for each.
+    std::string line;
+    for (const EarthPressureRow& row : rows) {
+        line.assign(5, ' ');
+        line += io::FormatE(row.XEP, 10, 3);
+        for (double value : {row.PEP, row.PSOIL, row.PSUR}) {
+            line.append(4, ' ');
+            line += io::FormatE(value, 10, 3);
+        }
+        out.line(line);
+    }
     out.close();
 }
 
