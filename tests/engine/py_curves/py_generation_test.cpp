@@ -308,6 +308,14 @@ TEST(PyGeneration, UndefinedCurvesEndTheAnalysisNamingLayerAndValue) {
          "ERROR -- LAYER  1, SAND: GAMMA AVG = 0.0000E+00 AT DEPTH    120.10 IN"},
         {"no wall width", {Sand(600)}, 0,
          "ERROR -- THE WALL WIDTH FOR SOIL RESISTANCE WP = 0.0000E+00 IN"},
+        {"stiff clay below water without E50", {Layer(2, 600, {0.06, 10, 0, 0, 500, 0})}, 24,
+         "ERROR -- LAYER  1, STIFF CLAY BELOW THE WATER TABLE: E50 = 0.0000E+00"},
+        {"stiff clay above water without E50", {Layer(3, 600, {0.06, 10, 0, 0, 500, 0})}, 24,
+         "ERROR -- LAYER  1, STIFF CLAY ABOVE THE WATER TABLE: E50 = 0.0000E+00"},
+        {"strong rock without strength", {Sand(240), Layer(6, 600, {0.09, 0, 0, 0, 0, 0})}, 24,
+         "ERROR -- LAYER  2, ROCK: QU = 0.0000E+00 AT DEPTH    240.10 IN"},
+        {"weak rock without strain factor", {Layer(7, 600, {0.09, 1000, 0, 0, 50000, 50})}, 24,
+         "ERROR -- LAYER  1, WEAK ROCK: KRM = 0.0000E+00 AT DEPTH    120.10 IN"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -433,6 +441,130 @@ TEST(PyGeneration, CurveSectionLayouts) {
     EXPECT_NE(text.find("\n\n                      P-Multiplier =  0.100E+01 Y-Multiplier =  "
                         "0.100E+01\n"),
               std::string::npos);
+}
+
+}  // namespace
+}  // namespace torvex
+
+namespace torvex {
+namespace {
+
+SoilLayerRecord Silt(double ZBOT, double phi) { return Layer(5, ZBOT, {0.04, 2, phi, 0.01, 100, 0}); }
+SoilLayerRecord WeakRock(double ZBOT) { return Layer(7, ZBOT, {0.09, 1000, 0, 0.0005, 50000, 50}); }
+SoilLayerRecord StrongRock(double ZBOT) { return Layer(6, ZBOT, {0.09, 5000, 0, 0, 0, 0}); }
+SoilLayerRecord StiffClay(int KSOIL, double ZBOT) {
+    return Layer(KSOIL, ZBOT, {0.06, 10, 0, 0.005, 500, 0});
+}
+
+TEST(PyGenerationStops, SiltWithoutFrictionStopsWithItsWarning) {
+    Problem pr;
+    pr.soil.layers = {Sand(240), Silt(600, 0)};
+    try {
+        pr.run();
+        FAIL() << "expected the analysis to stop";
+    } catch (const AnalysisStop& stop) {
+        ASSERT_EQ(stop.reportLines().size(), 1u);
+        EXPECT_NE(stop.reportLines()[0].find("LAYER  2, SILT: THE FRICTION ANGLE IS   0.00 DEGREES"),
+                  std::string::npos)
+            << stop.reportLines()[0];
+        EXPECT_EQ(stop.console(),
+                  "\n\n"
+                  "       WARNING-------The Angle of the slope can not\n"
+                  "                     be greater than the internal  \n"
+                  "                     friction angle of the sand.   \n"
+                  "\n");
+    }
+    // The sand's five curves were written, none of the silt's.
+    EXPECT_NE(pr.soildata.text().find("\n 239.9 34\n"), std::string::npos);
+    EXPECT_EQ(pr.soildata.text().find("\n 240.1 34\n"), std::string::npos);
+}
+
+TEST(PyGenerationStops, WeakRockWithoutStrengthBelowItsTopStops) {
+    // No strength at all: the first curve passes, the second (at 120 +
+    // 120 in) stops.  Strength 0 at the top only is accepted.
+    Problem none, topOnly;
+    SoilLayerRecord rock = WeakRock(600);
+    rock.top[1] = rock.bottom[1] = 0;
+    none.soil.layers = {rock};
+    try {
+        none.run();
+        FAIL() << "expected the analysis to stop";
+    } catch (const AnalysisStop& stop) {
+        ASSERT_EQ(stop.reportLines().size(), 1u);
+        EXPECT_NE(stop.reportLines()[0].find("LAYER  1, WEAK ROCK: THE COMPRESSIVE STRENGTH IS "
+                                             "0.0000E+00 AT DEPTH    216.00 IN"),
+                  std::string::npos)
+            << stop.reportLines()[0];
+        EXPECT_NE(stop.console().find("THE COHESIVE STRENGTH IS 0 FOR ROCK ACCORING TO THE INPUT"),
+                  std::string::npos);
+    }
+    SoilLayerRecord rising = WeakRock(600);
+    rising.top[1] = 0;
+    topOnly.soil.layers = {rising};
+    EXPECT_NO_THROW(topOnly.run());
+}
+
+// A rock sublayer adds nothing to the resistance above the layers below it:
+// a soft clay under weak rock starts again as at the surface.
+TEST(PyGeneration, RockAboveASoilLayerContributesNoResistance) {
+    Problem pr;
+    pr.soil.layers = {WeakRock(180), SoftClay(600)};
+    pr.run();
+    const SoilData data = ReadSoilData(pr.soildata.text(), 0);
+    ASSERT_EQ(data.generated.size(), 10u);
+    // Clay's first curve 60.1 in below the excavation, x = 0.1 in: Np = 3 + ...
+    const double Np = 3 + 0.06 * 0.1 / 5 + 0.5 * 0.1 / 24;
+    EXPECT_NEAR(data.generated[5].p[14], 5 * Np * 24, HalfUnitE103(5 * Np * 24));
+}
+
+TEST(PyGeneration, RockCurvesUseTheirOwnHeadingsAndRecords) {
+    Problem pr;
+    pr.soil.layers = {StrongRock(600)};
+    pr.run();
+    const std::string& text = pr.report.text();
+    EXPECT_EQ(text.find("AT THE EXCAVATION SIDE"), std::string::npos);
+    EXPECT_EQ(text.find("P-Multiplier"), std::string::npos);
+    EXPECT_NE(text.find("\n                 DEPTH-EXCAVATION SIDE     DIAM        C"), std::string::npos);
+    EXPECT_NE(text.find("\n                 DEPTH-BACKFILL SIDE       DIAM        C"), std::string::npos);
+    const SoilData data = ReadSoilData(pr.soildata.text(), 0);
+    // Residual 0.5 gamma b depth: 0.1 in below the excavation in front,
+    // 120.1 in below the backfill surface behind.
+    EXPECT_NEAR(data.generated[0].p[16], 0.5 * 0.09 * 24 * 0.1, HalfUnitE103(0.108));
+    EXPECT_NEAR(data.generated[0].p[33], 0.5 * 0.09 * 24 * 120.1, HalfUnitE103(129.7));
+}
+
+TEST(PyGeneration, WeakRockIsStrongerBehindTheWallNearItsTop) {
+    Problem pr;
+    pr.soil.layers = {WeakRock(600)};
+    pr.run();
+    const SoilData data = ReadSoilData(pr.soildata.text(), 0);
+    // First curve: xr = 0.1 in front, 120.1 in behind (beyond 3b = 72: 5.2 alpha qua b).
+    EXPECT_NEAR(data.generated[0].p[33], std::min(0.5 * 83200 * std::pow(12.0, 0.25), 83200.0),
+                HalfUnitE103(75000));
+    EXPECT_LT(data.generated[0].p[16], data.generated[0].p[33]);
+}
+
+// Sand over stiff clay (both kinds) over silt over weak rock: every model
+// generates its section in depth order.
+TEST(PyGeneration, MixedProfileGeneratesEveryModelInOrder) {
+    Problem pr;
+    pr.NINC = 70;  // 840-in wall
+    pr.soil.layers = {Sand(200), StiffClay(2, 300), StiffClay(3, 400), Silt(500, 30),
+                      WeakRock(700), StrongRock(900)};
+    pr.run();
+    const SoilData data = ReadSoilData(pr.soildata.text(), 0);
+    EXPECT_EQ(data.count, 30);
+    for (std::size_t j = 1; j < data.generated.size(); ++j) {
+        EXPECT_GT(data.generated[j].depth, data.generated[j - 1].depth);
+    }
+    const std::string& text = pr.report.text();
+    std::size_t at = 0;
+    for (const char* heading :
+         {"PCT       PCD", "CAVG    GAMMA AVG      E50", "CAVG    GAMMA AVG     E50",
+          "Puc       Pu\u03c6", " Eu    GAMMA AVG", "DEPTH-EXCAVATION SIDE"}) {
+        at = text.find(heading, at);
+        EXPECT_NE(at, std::string::npos) << heading;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,143 @@
+#include "py_curves/silt.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/analysis_stop.h"
+#include "io/edit_format.h"
+#include "py_curves/property_lookup.h"
+
+namespace torvex::py {
+
+namespace {
+
+// pi as this model takes it.
+const double kPiSilt = 4 * std::atan(1.0);
+// Wall friction of a continuous wall in silt: 10 degrees.
+constexpr double kWallFriction = 0.17453;
+
+}  // namespace
+
+double SiltOffset(double SIGV0, double Ka, double c, double b) {
+    const double offset = SIGV0 * Ka * b - 2 * c * std::sqrt(Ka) * b;
+    return offset < 1.0E-5 ? 0.0 : offset;
+}
+
+SiltCurve ComputeSiltCurve(const SiltSoil& soil, const AngleQuantities& q, double x, double X0,
+                           bool continuousWall) {
+    SiltCurve curve;
+    const double b = soil.b, c = soil.c, gamma = soil.gamma;
+    curve.resistance = SandWedgeAndFlow(q, soil.phi, gamma, b, x);
+    curve.psand = std::min(curve.resistance.pst, curve.resistance.psd);
+    if (continuousWall) curve.psand = ContinuousWallKp(soil.phi, kWallFriction) * gamma * b * X0;
+
+    // Without cohesion the bearing factor takes its limit and adds nothing.
+    curve.Np = c > 0 ? std::min(3 + gamma * x / c + 0.5 * x / b, 9.0) : 9.0;
+    curve.pc = c * curve.Np * b;
+    if (continuousWall) curve.pc = gamma * X0 * b + 2 * c * b;
+
+    curve.A = SandCoefficient(x, b, SandTable::A);
+    curve.B = SandCoefficient(x, b, SandTable::B);
+    curve.pu = curve.A * curve.psand + curve.pc;
+    curve.pm = curve.B * curve.psand + curve.pc;
+    curve.shape = SandShapedCurve(curve.pu, curve.pm, b, x * soil.KPY, x);
+    return curve;
+}
+
+namespace {
+
+[[noreturn]] void StopOnFriction(const PyContext& ctx, int L, double phiDegrees, double z) {
+    std::string console = "\n\n";
+    console += "       WARNING-------The Angle of the slope can not\n";
+    console += "                     be greater than the internal  \n";
+    console += "                     friction angle of the sand.   \n";
+    console += "\n";
+    throw AnalysisStop(
+        {io::Edit("(5X, 'ERROR -- LAYER', I3, ', SILT: THE FRICTION ANGLE IS', F7.2, "
+                  "' DEGREES AT DEPTH', F10.2, A, '; A SILT NEEDS A FRICTION ANGLE ABOVE 0')",
+                  {L + 1, phiDegrees, ctx.HFREE + z, ctx.labels->LEN3})},
+        console);
+}
+
+struct Side {
+    SideDepths depths;
+    SiltCurve curve;
+    CurvePoints out;
+};
+
+void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s, double pmult,
+               double ymult) {
+    io::TextOut& report = *ctx.report;
+    const UnitLabels& u = *ctx.labels;
+    WriteSideTitle(report, side);
+    report.blank(2);
+    // The last title is Pu followed by the Greek phi (UTF-8).
+    report.edit("(5X, 'DEPTH', 6X, 'DIAM', 6X, 'PHI', 2X, 'GAMMA AVG', 8X, 'A', 9X, 'B', 5X, "
+                "'Puc', 7X, A)",
+                {std::string("Pu\u03c6")});
+    report.edit("(7X, A, 8X, A, 12X, A)", {u.LEN2, u.LEN2, u.unitWeight()});
+    report.edit("(F10.2, F10.2, F10.1, E10.3, F10.2, F10.2, E10.3, E10.3)",
+                {s.depths.D, soil.b, soil.phi * 180 / kPiSilt, soil.gamma, s.curve.A, s.curve.B,
+                 s.curve.pc, s.curve.psand});
+    report.blank();
+    report.edit("(37X, 'Y', 19X, 'P')");
+    report.edit("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, s.out, "(21X, E20.3, E20.3)");
+    WriteMultiplierLine(report, pmult, ymult);
+}
+
+}  // namespace
+
+void SiltCurves(PyContext& ctx, int L) {
+    const PySublayer& sub = ctx.profile.sublayers[L];
+    const std::vector<double>& z = ctx.profile.curveDepth;
+    ctx.INTPU[L] = 0.0;
+    double puPrevious = 0.0;
+
+    for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
+        SiltSoil soil;
+        soil.b = ctx.b;
+        soil.c = StrengthAt(ctx.profile.strength, z[j]);
+        soil.gamma = AverageUnitWeight(ctx.profile.unitWeight, z[j]);
+        soil.phi = PhiAt(ctx.profile.strength, z[j]);
+        soil.KPY = sub.KPY;
+        const double cos = std::cos(soil.phi);
+        if (1 - cos * cos < 1.0E-10) StopOnFriction(ctx, L, soil.phi * 180 / kPiSilt, z[j]);
+        if (!(soil.gamma > 0)) {
+            StopOnProperty(ctx, L, "GAMMA AVG", soil.gamma, z[j],
+                           "A SILT WITHOUT EFFECTIVE WEIGHT GIVES NO DEFINED P-Y CURVE.");
+        }
+        const AngleQuantities q = SandAngles(soil.phi, kPiSilt);
+        if (j == sub.firstCurve) {
+            ctx.EQD[L] = SiltEquivalentDepth(ctx.FPREV(L), q, soil.c, soil.gamma, soil.b, z[j]);
+        }
+        const double offset = SiltOffset(ctx.SIGV0, q.Ka, soil.c, soil.b);
+        const double Dm = ctx.HFREE + z[j];
+        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
+
+        Side sides[2];
+        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
+            Side& s = sides[side - 1];
+            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
+            const double x = s.depths.D - sub.TOP + ctx.EQD[L];
+            s.curve = ComputeSiltCurve(soil, q, x, s.depths.X0, ctx.continuousWall());
+            s.out = FinalPoints(s.curve.shape.points, pmult, ymult, offset, side);
+            CheckCurveFinite(ctx, L, z[j], s.out);
+        }
+
+        const double pu = sides[0].curve.pu;
+        if (j > sub.firstCurve) {
+            ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
+            if (j == sub.lastCurve) ctx.INTPU[L] += (sub.BOT - z[j]) * pu;
+        }
+        puPrevious = pu;
+
+        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
+        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
+            WriteSide(ctx, side, soil, sides[side - 1], pmult, ymult);
+            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint2X);
+        }
+    }
+}
+
+}  // namespace torvex::py

@@ -1,0 +1,87 @@
+#include "py_curves/strong_rock.h"
+
+#include "py_curves/property_lookup.h"
+
+namespace torvex::py {
+
+StrongRockCurve ComputeStrongRockCurve(const StrongRockSoil& soil, double X0, double f) {
+    StrongRockCurve curve;
+    const double su = soil.su, b = soil.b;
+    curve.Kir = 2000 * su;
+    curve.y1 = 0.0004 * b;
+    curve.p1 = curve.Kir * curve.y1;
+    curve.pur = su * b;
+    curve.y2 = curve.y1 + (curve.pur - curve.p1) / (100 * su);
+    for (int k = 0; k < kCurvePoints; ++k) {
+        // Point 16 lies exactly at y2 (15 y2 / 15 may round below it and
+        // would miss the drop to the residual).
+        const double y = k == 15 ? curve.y2 : k * curve.y2 / 15;
+        double p;
+        if (y < curve.y1) {
+            p = f * curve.Kir * y;
+        } else if (y < curve.y2) {
+            p = f * (curve.p1 + 100 * su * (y - curve.y1));
+        } else {
+            p = 0.5 * soil.gamma * b * X0;  // residual of the broken rock
+        }
+        curve.points.y[k] = y;
+        curve.points.p[k] = p;
+    }
+    return curve;
+}
+
+namespace {
+
+void WriteSide(PyContext& ctx, int side, const StrongRockSoil& soil, double X0,
+               const CurvePoints& out) {
+    io::TextOut& report = *ctx.report;
+    const UnitLabels& u = *ctx.labels;
+    report.blank(2);
+    report.edit(side == kExcavationSide
+                    ? "(17X, 'DEPTH-EXCAVATION SIDE', 5X, 'DIAM', 8X, 'C', 7X)"
+                    : "(17X, 'DEPTH-BACKFILL SIDE  ', 5X, 'DIAM', 8X, 'C', 7X)");
+    report.edit("(30X, A, 12X, A, 5X, A, 1X)", {u.LEN2, u.LEN2, u.stress()});
+    report.edit("(24X, F10.2, 5X, F10.3, E10.1)", {X0, soil.b, soil.su});
+    report.edit("(38X, 'Y', 19X, 'P')");
+    report.edit("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, out, "(1X, 20X, D20.3, D20.3)");
+}
+
+}  // namespace
+
+void StrongRockCurves(PyContext& ctx, int L) {
+    const PySublayer& sub = ctx.profile.sublayers[L];
+    const std::vector<double>& z = ctx.profile.curveDepth;
+    ctx.INTPU[L] = 0.0;  // rock adds nothing to the resistance above deeper layers
+
+    for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
+        StrongRockSoil soil;
+        soil.b = ctx.b;
+        soil.su = 0.5 * StrengthAt(ctx.profile.strength, z[j]);
+        soil.gamma = AverageUnitWeight(ctx.profile.unitWeight, z[j]);
+        if (!(soil.su > 0)) {
+            StopOnProperty(ctx, L, "QU", 2 * soil.su, z[j],
+                           "ROCK NEEDS A COMPRESSIVE STRENGTH ABOVE 0: ITS P-Y CURVE IS UNDEFINED.");
+        }
+        const double Dm = ctx.HFREE + z[j];
+        const double f = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
+
+        // Properties at z on both sides; the residual grows with the depth
+        // below each side's surface.
+        const double X0[2] = {z[j], ctx.HFREE + z[j]};
+        CurvePoints out[2];
+        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
+            const StrongRockCurve curve = ComputeStrongRockCurve(soil, X0[side - 1], f);
+            out[side - 1] = FinalPoints(curve.points, 1.0, ymult, 0.0, side);
+            CheckCurveFinite(ctx, L, z[j], out[side - 1]);
+        }
+
+        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
+        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
+            WriteSide(ctx, side, soil, X0[side - 1], out[side - 1]);
+            WriteSoilDataPoints(*ctx.soildata, out[side - 1], "(I5, 1X, E10.3, E10.3)");
+        }
+    }
+}
+
+}  // namespace torvex::py
