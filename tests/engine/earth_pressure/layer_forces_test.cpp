@@ -60,6 +60,14 @@ TEST(EarthPressureForces, CohesiveLayerInTensionKeepsOnlyTheTriangleBelowTheCrac
     EXPECT_EQ(0.0, f.PA4[1]);
     EXPECT_TRUE(f.netNegative);
 
+    // A weightless cohesive layer gains no stress: no triangle, and the
+    // crack depth stays finite.
+    p.soil.layers[0] = Layer(1, 120, 0.0, 3, 0);
+    f = p.forces();
+    EXPECT_EQ(0.0, f.PA4[1]);
+    EXPECT_EQ(0.0, f.XT[1]);
+    EXPECT_EQ(120.0, f.Z3[1]);
+
     // A user coefficient has no cohesion term.
     p.soil.layers[0] = Layer(1, 120, 0.07, 5, 0, 0.5);
     f = p.forces();
