@@ -13,7 +13,7 @@ using test::Surcharge;
 
 constexpr double kTruePi = 3.14159265358979323846;
 
-// The spec's constants are single precision; hand values use the decimals.
+// The module's constants are single precision; hand values use the decimals.
 void ExpectClose(double expected, double actual, double relative = 1.0E-6) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * relative + 1.0E-12);
 }
