@@ -312,10 +312,20 @@ long double Evaluate(const QString& text) {
     return evaluator.Expression(text, 0);
 }
 
-double EvaluateToDouble(const QString& text) {
-    const long double value = Evaluate(text);
-    if (std::fabs(value) > static_cast<long double>(DBL_MAX)) Fail(kEvalOutOfRange);
+double NearestDouble(long double value) {
+    // Values up to half a unit in the last place above the largest double
+    // still round to it (so its 18-digit text reads back).
+    const long double largest = DBL_MAX;
+    const long double halfUlp = (largest - static_cast<long double>(std::nextafter(DBL_MAX, 0.0))) / 2;
+    if (value >= largest + halfUlp) return std::numeric_limits<double>::infinity();
+    if (value <= -(largest + halfUlp)) return -std::numeric_limits<double>::infinity();
     return static_cast<double>(value);
+}
+
+double EvaluateToDouble(const QString& text) {
+    const double value = NearestDouble(Evaluate(text));
+    if (std::isinf(value)) Fail(kEvalOutOfRange);
+    return value;
 }
 
 }  // namespace torvex

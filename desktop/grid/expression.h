@@ -28,4 +28,7 @@ long double Evaluate(const QString& text);
 // Evaluates and refuses a result outside the range of double (the stored type).
 double EvaluateToDouble(const QString& text);
 
+// The nearest double; +-infinity for values that round beyond the largest one.
+double NearestDouble(long double value);
+
 }  // namespace torvex
