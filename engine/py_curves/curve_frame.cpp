@@ -18,6 +18,12 @@ double PyContext::pMultiplier(double d) const { return PMultiplier(d, r, HFREE, 
 
 double PyContext::yMultiplier(double d) const { return YMultiplier(d, *pymod); }
 
+void PyContext::writeFixedLine(std::string_view editList, std::initializer_list<io::EditArg> labels) {
+    auto it = fixedLines_.find(editList);
+    if (it == fixedLines_.end()) it = fixedLines_.emplace(editList, io::Edit(editList, labels)).first;
+    report->line(it->second);
+}
+
 SideDepths DepthsOnSide(int side, double z, double HFREE) {
     SideDepths d;
     d.D = side == kExcavationSide ? z : HFREE + z;
@@ -53,17 +59,45 @@ void WriteMultiplierLine(io::TextOut& report, double pmult, double ymult) {
     report.edit("(21X, ' P-Multiplier = ', E10.3, ' Y-Multiplier = ', E10.3)", {pmult, ymult});
 }
 
-void WritePointLines(io::TextOut& report, const CurvePoints& out, std::string_view editList) {
-    for (int k = 0; k < kCurvePoints; ++k) report.edit(editList, {out.y[k], out.p[k]});
+namespace {
+
+std::string FormatField(double v, PointField f) {
+    if (f.kind == 'F') return io::FormatF(v, f.w, f.d);
+    return io::FormatE(v, f.w, f.d, -1, f.kind);
+}
+
+}  // namespace
+
+std::string PointLine(double y, double p, PointField field) {
+    std::string line;
+    line.reserve(21 + 2 * static_cast<std::size_t>(field.w));
+    line.append(21, ' ');
+    line += FormatField(y, field);
+    line += FormatField(p, field);
+    return line;
+}
+
+void WritePointLines(io::TextOut& report, const CurvePoints& out, PointField field) {
+    for (int k = 0; k < kCurvePoints; ++k) report.line(PointLine(out.y[k], out.p[k], field));
 }
 
 void WriteCurveHead(io::TextOut& soildata, double depth) {
     soildata.line(io::FreeLine({depth, 2 * kCurvePoints}));
 }
 
-void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out,
-                         std::string_view editList) {
-    for (int k = 0; k < kCurvePoints; ++k) soildata.edit(editList, {k + 1, out.p[k], out.y[k]});
+std::string SoilDataLine(int k, double p, double y, SoilDataLayout layout) {
+    std::string line;
+    line.reserve(32);
+    line += io::FormatI(k, 5);
+    line.append(layout.beforeP, ' ');
+    line += io::FormatE(p, 10, 3);
+    line.append(layout.beforeY, ' ');
+    line += io::FormatE(y, 10, 3);
+    return line;
+}
+
+void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out, SoilDataLayout layout) {
+    for (int k = 0; k < kCurvePoints; ++k) soildata.line(SoilDataLine(k + 1, out.p[k], out.y[k], layout));
 }
 
 const char* SoilModelName(int KSOIL) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/soil_records.h"
@@ -38,6 +39,14 @@ struct PyContext {
     double FPREV(int L) const;
     double pMultiplier(double d) const;
     double yMultiplier(double d) const;
+
+    // Writes a report line that depends only on its edit list and the unit
+    // labels (headings, unit lines): rendered at its first use in the call,
+    // then reused for every curve.
+    void writeFixedLine(std::string_view editList, std::initializer_list<io::EditArg> labels = {});
+
+private:
+    std::unordered_map<std::string_view, std::string> fixedLines_;
 };
 
 enum WallSide { kExcavationSide = 1, kBackfillSide = 2 };
@@ -66,15 +75,29 @@ CurvePoints FinalPoints(const CurvePoints& model, double pmult, double ymult, do
 // Report pieces shared by the models.
 void WriteSideTitle(io::TextOut& report, int side);
 void WriteMultiplierLine(io::TextOut& report, double pmult, double ymult);
-void WritePointLines(io::TextOut& report, const CurvePoints& out, std::string_view editList);
+
+// The number field of a report point line: Fw.d, Ew.d or Dw.d.
+struct PointField {
+    char kind = 'F';
+    int w = 20, d = 3;
+};
+// One point line, 21 blanks then y and p in the field: the edit list
+// (21X, 2Fw.d) and its E and D forms, formatted field by field because the
+// curves write thousands of them per problem.
+std::string PointLine(double y, double p, PointField field);
+void WritePointLines(io::TextOut& report, const CurvePoints& out, PointField field);
 
 // SOILDATA pieces: the record head (depth below the top of the wall, 34
-// points) and the 17 point lines of one side (index, p, y).
+// points) and the 17 point lines of one side: index (I5), p and y (E10.3)
+// after the given numbers of blanks - the edit list (I5, nX, E10.3, mX, E10.3).
 void WriteCurveHead(io::TextOut& soildata, double depth);
-void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out,
-                         std::string_view editList);
-inline constexpr std::string_view kSoilDataPoint1X = "(I5, 1X, E10.3, 1X, E10.3)";
-inline constexpr std::string_view kSoilDataPoint2X = "(I5, 2X, E10.3, 2X, E10.3)";
+struct SoilDataLayout {
+    int beforeP = 1, beforeY = 1;
+};
+std::string SoilDataLine(int k, double p, double y, SoilDataLayout layout);
+void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out, SoilDataLayout layout);
+inline constexpr SoilDataLayout kSoilDataPoint1X{1, 1};
+inline constexpr SoilDataLayout kSoilDataPoint2X{2, 2};
 
 // Model names for messages.
 const char* SoilModelName(int KSOIL);

@@ -95,16 +95,16 @@ void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
     report.blank(2);
-    report.edit("(11X, 'DEPTH BELOW GS', 2X, 'DIAM', 3X, 'PHI', 2X, 'GAMMA AVG', 4X, 'A', 4X, 'B', "
+    ctx.writeFixedLine("(11X, 'DEPTH BELOW GS', 2X, 'DIAM', 3X, 'PHI', 2X, 'GAMMA AVG', 4X, 'A', 4X, 'B', "
                 "5X, 'PCT', 7X, 'PCD')");
-    report.edit("(17X, A, 9X, A, 9X, A)", {u.LEN2, u.LEN2, u.unitWeight()});
+    ctx.writeFixedLine("(17X, A, 9X, A, 9X, A)", {u.LEN2, u.LEN2, u.unitWeight()});
     report.edit("(10X, F10.2, 4X, F7.2, F7.2, E9.2, 2X, F5.2, F5.2, E9.2, E9.2)",
                 {s.depths.D, soil.b, soil.phi * 180 / kPi4, soil.gamma, s.curve.A, s.curve.B,
                  s.curve.resistance.pst, s.curve.resistance.psd});
     report.blank();
-    report.edit("(38X, 'Y', 19X, 'P')");
-    report.edit("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, "(21X, F20.3, F20.3)");
+    ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
+    ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, s.out, {'F', 20, 3});
     WriteMultiplierLine(report, pmult, ymult);
 }
 

@@ -72,17 +72,17 @@ void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s, do
     WriteSideTitle(report, side);
     report.blank(2);
     // The last title is Pu followed by the Greek phi (UTF-8).
-    report.edit("(5X, 'DEPTH', 6X, 'DIAM', 6X, 'PHI', 2X, 'GAMMA AVG', 8X, 'A', 9X, 'B', 5X, "
+    ctx.writeFixedLine("(5X, 'DEPTH', 6X, 'DIAM', 6X, 'PHI', 2X, 'GAMMA AVG', 8X, 'A', 9X, 'B', 5X, "
                 "'Puc', 7X, A)",
                 {std::string("Pu\u03c6")});
-    report.edit("(7X, A, 8X, A, 12X, A)", {u.LEN2, u.LEN2, u.unitWeight()});
+    ctx.writeFixedLine("(7X, A, 8X, A, 12X, A)", {u.LEN2, u.LEN2, u.unitWeight()});
     report.edit("(F10.2, F10.2, F10.1, E10.3, F10.2, F10.2, E10.3, E10.3)",
                 {s.depths.D, soil.b, soil.phi * 180 / kPiSilt, soil.gamma, s.curve.A, s.curve.B,
                  s.curve.pc, s.curve.psand});
     report.blank();
-    report.edit("(37X, 'Y', 19X, 'P')");
-    report.edit("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, "(21X, E20.3, E20.3)");
+    ctx.writeFixedLine("(37X, 'Y', 19X, 'P')");
+    ctx.writeFixedLine("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, s.out, {'E', 20, 3});
     WriteMultiplierLine(report, pmult, ymult);
 }
 

@@ -71,12 +71,12 @@ void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftCla
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
     report.blank();
-    report.edit("(9X, 'DEPTH BELOW GS', 6X, 'DIAM', 8X, 'C', 6X, 'GAMMA AVG', 6X, 'E50')");
-    report.edit("(15X, A, 13X, A, 5X, A, 2X, A)", {u.LEN2, u.LEN2, u.stress(), u.unitWeight()});
+    ctx.writeFixedLine("(9X, 'DEPTH BELOW GS', 6X, 'DIAM', 8X, 'C', 6X, 'GAMMA AVG', 6X, 'E50')");
+    ctx.writeFixedLine("(15X, A, 13X, A, 5X, A, 2X, A)", {u.LEN2, u.LEN2, u.stress(), u.unitWeight()});
     report.edit("(8X, F10.2, 6X, F10.3, 1X, D10.4, 1X, D10.4, 1X, D12.4)",
                 {s.depths.D, soil.b, soil.c, soil.gamma, soil.eps50});
     report.blank();
-    report.edit("(37X, 'Y,', A, 13X, 'P,', A)", {u.LEN2, u.forcePerLength()});
+    ctx.writeFixedLine("(37X, 'Y,', A, 13X, 'P,', A)", {u.LEN2, u.forcePerLength()});
     for (int k = 0; k < kCurvePoints; ++k) {
         if (k >= 1 && s.out.y[k] < kSmallDeflection) {
             report.blank();
@@ -84,7 +84,7 @@ void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftCla
             report.edit("(5X, 'DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM')");
             report.edit("(5X, 'USED A SOIL MODULUS OF ', D12.4)", {s.curve.Es0});
         }
-        report.edit("(1X, 20X, F20.3, F20.3)", {s.out.y[k], s.out.p[k]});
+        report.line(PointLine(s.out.y[k], s.out.p[k], {'F', 20, 3}));
     }
     WriteMultiplierLine(report, pmult, ymult);
 }

@@ -61,12 +61,12 @@ void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, con
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
     report.blank(2);
-    report.edit("(9X, 'DEPTH BELOW GS', 6X, 'DIAM', 8X, 'C', 9X, 'CAVG', 4X, 'GAMMA AVG', 6X, 'E50')");
-    report.edit("(15X, A, 13X, A, 5X, A, 2X, A, 2X, A)",
+    ctx.writeFixedLine("(9X, 'DEPTH BELOW GS', 6X, 'DIAM', 8X, 'C', 9X, 'CAVG', 4X, 'GAMMA AVG', 6X, 'E50')");
+    ctx.writeFixedLine("(15X, A, 13X, A, 5X, A, 2X, A, 2X, A)",
                 {u.LEN2, u.LEN2, u.stress(), u.stress(), u.unitWeight()});
     report.edit("(9X, F10.2, 5X, F10.3, 3(1X, D10.2), D12.4)",
                 {s.depths.D, soil.b, soil.c, soil.ca, soil.gamma, soil.eps50});
-    WritePointLines(report, s.out, "(21X, F20.3, F20.3)");
+    WritePointLines(report, s.out, {'F', 20, 3});
 }
 
 }  // namespace

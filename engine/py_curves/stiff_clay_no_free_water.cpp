@@ -48,14 +48,14 @@ void WriteSide(PyContext& ctx, int side, const StiffClayNoFreeWaterSoil& soil, c
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
     report.blank(2);
-    report.edit("(10X, 'DEPTH BELOW GS', 5X, 'DIAM', 8X, 'C', 7X, 'CAVG', 4X, 'GAMMA AVG', 5X, 'E50')");
-    report.edit("(16X, A, 12X, A, 5X, A, 1X, A, 1X, A, 1X)",
+    ctx.writeFixedLine("(10X, 'DEPTH BELOW GS', 5X, 'DIAM', 8X, 'C', 7X, 'CAVG', 4X, 'GAMMA AVG', 5X, 'E50')");
+    ctx.writeFixedLine("(16X, A, 12X, A, 5X, A, 1X, A, 1X, A, 1X)",
                 {u.LEN2, u.LEN2, u.stress(), u.stress(), u.unitWeight()});
     report.edit("(10X, F10.2, 5X, F10.3, 3D10.2, D12.4)",
                 {s.depths.D, soil.b, soil.c, soil.ca, soil.gamma, soil.eps50});
-    report.edit("(38X, 'Y', 19X, 'P')");
-    report.edit("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, "(1X, 20X, F20.5, F20.5)");
+    ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
+    ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, s.out, {'F', 20, 5});
     WriteMultiplierLine(report, pmult, ymult);
 }
 

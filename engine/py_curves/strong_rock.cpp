@@ -37,14 +37,14 @@ void WriteSide(PyContext& ctx, int side, const StrongRockSoil& soil, double X0,
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     report.blank(2);
-    report.edit(side == kExcavationSide
+    ctx.writeFixedLine(side == kExcavationSide
                     ? "(17X, 'DEPTH-EXCAVATION SIDE', 5X, 'DIAM', 8X, 'C', 7X)"
                     : "(17X, 'DEPTH-BACKFILL SIDE  ', 5X, 'DIAM', 8X, 'C', 7X)");
-    report.edit("(30X, A, 12X, A, 5X, A, 1X)", {u.LEN2, u.LEN2, u.stress()});
+    ctx.writeFixedLine("(30X, A, 12X, A, 5X, A, 1X)", {u.LEN2, u.LEN2, u.stress()});
     report.edit("(24X, F10.2, 5X, F10.3, E10.1)", {X0, soil.b, soil.su});
-    report.edit("(38X, 'Y', 19X, 'P')");
-    report.edit("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, out, "(1X, 20X, D20.3, D20.3)");
+    ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
+    ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, out, {'D', 20, 3});
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ void StrongRockCurves(PyContext& ctx, int L) {
         WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
         for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
             WriteSide(ctx, side, soil, X0[side - 1], out[side - 1]);
-            WriteSoilDataPoints(*ctx.soildata, out[side - 1], "(I5, 1X, E10.3, E10.3)");
+            WriteSoilDataPoints(*ctx.soildata, out[side - 1], SoilDataLayout{1, 0});
         }
     }
 }

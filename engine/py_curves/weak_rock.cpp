@@ -68,14 +68,14 @@ void WriteSide(PyContext& ctx, int side, const WeakRockSoil& soil, const Side& s
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
     report.blank(2);
-    report.edit("(14X, 'DEPTH', 5X, 'DIAM', 7X, 'Qu', 7X, ' Eu ', 3X, 'GAMMA AVG', 6X, 'E50')");
-    report.edit("(16X, A, 7X, A, 4X, A, 1X, A, 1X, A, 1X)",
+    ctx.writeFixedLine("(14X, 'DEPTH', 5X, 'DIAM', 7X, 'Qu', 7X, ' Eu ', 3X, 'GAMMA AVG', 6X, 'E50')");
+    ctx.writeFixedLine("(16X, A, 7X, A, 4X, A, 1X, A, 1X, A, 1X)",
                 {u.LEN2, u.LEN2, u.stress(), u.stress(), u.unitWeight()});
     report.edit("(10X, F10.2, F10.3, E10.2, E10.2, E10.2, E12.3)",
                 {s.depths.D, soil.b, soil.qu, soil.Er, soil.gamma, soil.krm});
-    report.edit("(37X, 'Y', 19X, 'P')");
-    report.edit("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, "(21X, E20.3, E20.3)");
+    ctx.writeFixedLine("(37X, 'Y', 19X, 'P')");
+    ctx.writeFixedLine("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
+    WritePointLines(report, s.out, {'E', 20, 3});
 }
 
 }  // namespace
