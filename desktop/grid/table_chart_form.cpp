@@ -15,6 +15,7 @@
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,42 +26,30 @@ namespace {
 
 TTableChartForm::OpenFileDialog g_openFileDialog;
 
-QImage MarkerImage(const QColor& color, bool diamond) {
-    const int size = 9;
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, diamond);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(color);
-    if (diamond) {
-        const QPointF points[] = {{size / 2.0, 0.5}, {size - 0.5, size / 2.0}, {size / 2.0, size - 0.5}, {0.5, size / 2.0}};
-        painter.drawPolygon(points, 4);
-    } else {
-        painter.drawRect(1, 1, size - 3, size - 3);
-    }
-    return image;
-}
-
-// About five round steps (1, 2 or 5 times a power of ten) across the range.
+// About eight round steps (1, 2, 2.5 or 5 times a power of ten) across the range.
 double TickStep(double range) {
     if (!(range > 0)) return 1.0;
-    const double raw = range / 5.0;
+    const double raw = range / 8.0;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0})
+    for (double m : {1.0, 2.0, 2.5, 5.0})
         if (raw <= m * power) return m * power;
     return 10.0 * power;
 }
 
-// A value axis whose labels follow the table's label pattern.
-QCategoryAxis* MakeAxis(double lo, double hi, const QString& pattern, const QString& title, bool reverse) {
+// Sets a value axis to a range with round ticks labelled by the table's pattern.
+void SetAxis(QCategoryAxis* axis, double lo, double hi, bool fixed, const QString& pattern, const QString& title,
+             bool reverse) {
     if (!(hi > lo)) {
         const double pad = lo == 0 ? 1.0 : std::fabs(lo) * 0.1;
         lo -= pad;
         hi += pad;
+    } else if (!fixed) {
+        // A little room so the points at the ends are drawn whole.
+        const double pad = (hi - lo) * 0.04;
+        lo -= pad;
+        hi += pad;
     }
-    auto* axis = new QCategoryAxis();
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
     axis->setRange(lo, hi);
     axis->setStartValue(lo);
     const double step = TickStep(hi - lo);
@@ -74,8 +63,6 @@ QCategoryAxis* MakeAxis(double lo, double hi, const QString& pattern, const QStr
     }
     axis->setTitleText(title);
     axis->setReverse(reverse);
-    axis->setGridLineVisible(true);
-    return axis;
 }
 
 }  // namespace
@@ -91,16 +78,38 @@ TTableChartForm::TTableChartForm(TGridTableChart* table) : TTableForm(table) {
         series1_ = new QLineSeries();
         series1_->setName(QStringLiteral("Series1"));
         series1_->setPen(QPen(Qt::red, 2));
-        series1_->setLightMarker(MarkerImage(Qt::red, true));
-        series1_->setPointsVisible(true);
+
         series2_ = new QLineSeries();
         series2_->setName(QStringLiteral("Series2"));
         series2_->setPen(QPen(Qt::green, 2));
-        series2_->setLightMarker(MarkerImage(Qt::green, false));
-        series2_->setPointsVisible(true);
         series2_->setVisible(false);
-        chart_->addSeries(series1_);
-        chart_->addSeries(series2_);
+        // The points: red diamonds on the first curve, green squares on the second.
+        points1_ = new QScatterSeries();
+        points1_->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+        points1_->setMarkerSize(9);
+        points1_->setColor(Qt::red);
+        points1_->setBorderColor(Qt::red);
+        points2_ = new QScatterSeries();
+        points2_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        points2_->setMarkerSize(7);
+        points2_->setColor(Qt::green);
+        points2_->setBorderColor(Qt::darkGreen);
+        points2_->setVisible(false);
+        xAxis_ = new QCategoryAxis();
+        yAxis_ = new QCategoryAxis();
+        for (QCategoryAxis* axis : {xAxis_, yAxis_}) {
+            axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+            axis->setGridLineVisible(true);
+        }
+        chart_->addAxis(xAxis_, Qt::AlignBottom);
+        chart_->addAxis(yAxis_, Qt::AlignLeft);
+        for (QXYSeries* s : std::initializer_list<QXYSeries*>{series1_, series2_, points1_, points2_}) {
+            chart_->addSeries(s);
+            s->attachAxis(xAxis_);
+            s->attachAxis(yAxis_);
+        }
+        for (QScatterSeries* s : {points1_, points2_})
+            for (QLegendMarker* marker : chart_->legend()->markers(s)) marker->setVisible(false);
         chartView_ = new QChartView(chart_, this);
         chartView_->setRenderHint(QPainter::Antialiasing);
         connect(Grid(), &TTableGrid::keyActivity, this, &TTableChartForm::RedrawChart);
@@ -178,29 +187,23 @@ void TTableChartForm::RedrawChart() {
     if (chart_ == nullptr || ChartTable() == nullptr) return;
     const TChartContent content = BuildChartContent(*ChartTable());
     series1_->replace(content.series1);
+    points1_->replace(content.series1);
     series2_->replace(content.series2);
+    points2_->replace(content.series2);
     series2_->setVisible(content.showSecond);
+    points2_->setVisible(content.showSecond);
     if (content.showSecond) {
         series1_->setName(content.series1Title);
         series2_->setName(content.series2Title);
-        chart_->legend()->show();
         chart_->legend()->setAlignment(Qt::AlignBottom);
-        for (QLegendMarker* marker : chart_->legend()->markers(series2_)) marker->setVisible(true);
+        chart_->legend()->show();
+        for (QScatterSeries* s : {points1_, points2_})
+            for (QLegendMarker* marker : chart_->legend()->markers(s)) marker->setVisible(false);
     } else {
         chart_->legend()->hide();
     }
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    QCategoryAxis* x = MakeAxis(content.xMin, content.xMax, content.xPattern, content.xTitle, ChartTable()->InvertedXAxis);
-    QCategoryAxis* y = MakeAxis(content.yMin, content.yMax, content.yPattern, content.yTitle, ChartTable()->InvertedYAxis);
-    chart_->addAxis(x, Qt::AlignBottom);
-    chart_->addAxis(y, Qt::AlignLeft);
-    for (QLineSeries* s : {series1_, series2_}) {
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
+    SetAxis(xAxis_, content.xMin, content.xMax, false, content.xPattern, content.xTitle, ChartTable()->InvertedXAxis);
+    SetAxis(yAxis_, content.yMin, content.yMax, content.flat, content.yPattern, content.yTitle, ChartTable()->InvertedYAxis);
 }
 
 // ---------------------------------------------------------------- file commands

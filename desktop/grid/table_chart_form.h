@@ -10,7 +10,9 @@
 
 class QChart;
 class QChartView;
+class QCategoryAxis;
 class QLineSeries;
+class QScatterSeries;
 class TGridTableChart;
 
 inline constexpr const char kFileNameLabel[] = "File Name:";
@@ -37,6 +39,7 @@ public:
     QChartView* ChartView() const { return chartView_; }
     QLineSeries* Series1() const { return series1_; }
     QLineSeries* Series2() const { return series2_; }
+    QScatterSeries* Points1() const { return points1_; }
     QLineEdit* FileNameEdit() const { return fileEdit_; }
     QPushButton* BrowseButton() const { return browse_; }
     QPushButton* ViewEditButton() const { return viewEdit_; }
@@ -68,6 +71,10 @@ private:
     QChart* chart_ = nullptr;
     QLineSeries* series1_ = nullptr;
     QLineSeries* series2_ = nullptr;
+    QScatterSeries* points1_ = nullptr;
+    QScatterSeries* points2_ = nullptr;
+    QCategoryAxis* xAxis_ = nullptr;
+    QCategoryAxis* yAxis_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLineEdit* fileEdit_ = nullptr;
     QPushButton* browse_ = nullptr;

@@ -88,6 +88,9 @@ bool TTableGrid::eventFilter(QObject* watched, QEvent* event) {
         QStylePainter painter(corner_);
         QStyleOptionHeader option;
         option.initFrom(corner_);
+        // The corner is disabled as a button, not as a cell: draw it enabled.
+        option.state |= QStyle::State_Enabled;
+        option.palette.setCurrentColorGroup(QPalette::Active);
         option.rect = corner_->rect();
         option.text = topLeft_;
         option.textAlignment = Qt::AlignHCenter | Qt::AlignTop;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -208,8 +209,26 @@ TEST_F(ChartWindow, ShowsTheCurveAboveTheGridWithAtMostFiveRows) {
     PressEnter(form);
     EXPECT_EQ(form->Series1()->at(0).y(), 999.0);
 
+    EXPECT_EQ(form->Points1()->count(), 8);
+    const auto vertical = form->ChartView()->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(vertical.size(), 1);
+    EXPECT_GE(static_cast<QCategoryAxis*>(vertical[0])->max(), 999.0);
+    Settle();
     QDir().mkpath(TORVEX_SHOT_DIR);
     ASSERT_TRUE(form->grab().save(QStringLiteral(TORVEX_SHOT_DIR "/grid_chart_window.png")));
+}
+
+TEST_F(ChartWindow, EqualResistancesDrawAFlatLineInAFixedBand) {
+    curve->SetRowCount(3);
+    for (int r = 0; r < 3; ++r) {
+        curve->Cell(0, r).SetReal(r);
+        curve->Cell(1, r).SetReal(200);
+    }
+    TTableChartForm* form = Open();
+    auto* y = static_cast<QCategoryAxis*>(form->ChartView()->chart()->axes(Qt::Vertical).at(0));
+    EXPECT_DOUBLE_EQ(y->min(), 180.0);
+    EXPECT_DOUBLE_EQ(y->max(), 220.0);
+    EXPECT_DOUBLE_EQ(form->Series1()->at(1).y(), 200.2);
 }
 
 TEST_F(ChartWindow, ReadsATextFileWithAHeaderLineIntoTheCurve) {
