@@ -541,14 +541,10 @@ void TTableForm::LayOut() {
     // Never narrower than the row of buttons; at least one row high.
     const int fixedHeight = y - gridSize.height();
     setMinimumSize(std::max({buttonsWidth, bottomRow.width()}) + 2 * m, fixedHeight + GridSizeFor(1, 1).height());
-    if (size() != client) {
-        if (Frame() == this) {
-            resize(client);
-        } else {
-            Frame()->resize(Frame()->size() - size() + client);
-            resize(client);
-        }
-    }
+    clientSize_ = client;
+    if (size() != client) resize(client);
+    // A sub-window sizes itself around the form's size hint.
+    if (Frame() != this && Frame()->size() != Frame()->sizeHint()) Frame()->resize(Frame()->sizeHint());
     layingOut_ = false;
 }
 
@@ -657,9 +653,16 @@ bool TTableForm::InGrid(QWidget* widget) const {
 
 void TTableForm::OnFocusChanged(QWidget* old, QWidget* now) {
     // Leaving the grid for another control or another window of the program
-    // checks the entry; the application losing the focus does not.
-    if (table_ == nullptr || validating_ || now == nullptr || closingFromTable_) return;
-    if (!InGrid(old) || InGrid(now)) return;
+    // checks the entry; the application losing the focus does not. Moving
+    // between child windows passes through "no focus" on the way.
+    if (table_ == nullptr || validating_ || closingFromTable_) return;
+    if (now == nullptr) {
+        leftToNothing_ = InGrid(old);
+        return;
+    }
+    const bool left = InGrid(old) || (old == nullptr && leftToNothing_);
+    leftToNothing_ = false;
+    if (!left || InGrid(now)) return;
     if (old == grid_->OpenEditor() && grid_->OpenEditor() != nullptr) grid_->CommitOpenEditor();
     if (!ValidateCurrentCell()) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(Frame())) sub->mdiArea()->setActiveSubWindow(sub);

@@ -115,6 +115,7 @@ protected:
     // Adds rows when the table grows through the window (reading a file).
     void GrowRowsShown();
 
+    QSize sizeHint() const override { return clientSize_.isValid() ? clientSize_ : QWidget::sizeHint(); }
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -154,4 +155,6 @@ private:
     bool layingOut_ = false;
     bool fillPending_ = false;
     bool closingFromTable_ = false;
+    bool leftToNothing_ = false;  // the focus left the grid for no widget
+    QSize clientSize_;
 };

@@ -330,3 +330,57 @@ TEST_F(TableWindow, ScreenshotOfALayerTableWithSubTableButtons) {
 }
 
 }  // namespace
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+class MdiTableWindow : public TableWindow {
+protected:
+    QMdiArea area;
+    void SetUp() override {
+        area.resize(900, 700);
+        TTableForm::SetMdiArea(&area);
+        Activate(&area);
+    }
+    void TearDown() override { TTableForm::SetMdiArea(nullptr); }
+};
+
+TEST_F(MdiTableWindow, WindowsAreChildWindowsOfTheArea) {
+    auto sections = MakeSections();
+    sections->SetRowCount(2);
+    sections->Show();
+    Settle();
+    TTableForm* form = sections->Window();
+    auto* sub = qobject_cast<QMdiSubWindow*>(form->Frame());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->mdiArea(), &area);
+    EXPECT_EQ(sub->windowTitle(), QStringLiteral("Wall Stiffness "));
+    // The sub-window fits the form's client area.
+    EXPECT_EQ(sub->widget(), form);
+    EXPECT_GE(sub->width(), form->width());
+    sub->close();
+    Settle();
+    EXPECT_EQ(sections->Window(), nullptr);
+}
+
+TEST_F(MdiTableWindow, SwitchingToAnotherWindowChecksTheEntry) {
+    auto sections = MakeSections();
+    sections->SetRowCount(2);
+    auto soil = MakeSoilTables();
+    soil.layers->Show();
+    sections->Show();
+    Settle();
+    TTableForm* form = sections->Window();
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->Frame()));
+    TypeInCell(form, 0, 3, "1/0");
+    form->Grid()->CommitOpenEditor();
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(soil.layers->Window()->Frame()));
+    soil.layers->Window()->Grid()->setFocus();
+    Settle();
+    EXPECT_EQ(messages.Last(), QString::fromLatin1(torvex::kEvalDivisionByZero));
+    EXPECT_EQ(area.activeSubWindow(), form->Frame());
+}
+
+}  // namespace
