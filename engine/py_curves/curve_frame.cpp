@@ -66,38 +66,76 @@ std::string FormatField(double v, PointField f) {
     return io::FormatE(v, f.w, f.d, -1, f.kind);
 }
 
+std::string Line(std::size_t capacity) {
+    std::string line;
+    line.reserve(capacity);
+    return line;
+}
+
 }  // namespace
 
 std::string PointLine(double y, double p, PointField field) {
-    std::string line;
-    line.reserve(21 + 2 * static_cast<std::size_t>(field.w));
+    std::string line = Line(21 + 2 * static_cast<std::size_t>(field.w));
     line.append(21, ' ');
     line += FormatField(y, field);
     line += FormatField(p, field);
     return line;
 }
 
-void WritePointLines(io::TextOut& report, const CurvePoints& out, PointField field) {
-    for (int k = 0; k < kCurvePoints; ++k) report.line(PointLine(out.y[k], out.p[k], field));
+CurvePointLines FormatPointLines(const CurvePoints& front, const CurvePoints& back,
+                                 PointField field) {
+    CurvePointLines lines;
+    const std::size_t capacity = 21 + 2 * static_cast<std::size_t>(field.w);
+    for (int k = 0; k < kCurvePoints; ++k) {
+        const std::string y = FormatField(front.y[k], field);
+        std::string& a = lines.front[k];
+        a = Line(capacity);
+        a.append(21, ' ');
+        a += y;
+        a += FormatField(front.p[k], field);
+        std::string& b = lines.back[k];
+        b = Line(capacity);
+        b.append(21, ' ');
+        b += back.y[k] == front.y[k] ? y : FormatField(back.y[k], field);
+        b += FormatField(back.p[k], field);
+    }
+    return lines;
 }
 
-void WriteCurveHead(io::TextOut& soildata, double depth) {
-    soildata.line(io::FreeLine({depth, 2 * kCurvePoints}));
+void WritePointLines(io::TextOut& report, const PointLines& lines) {
+    for (const std::string& line : lines) report.line(line);
 }
 
-std::string SoilDataLine(int k, double p, double y, SoilDataLayout layout) {
-    std::string line;
-    line.reserve(32);
+namespace {
+
+std::string SoilDataLineWithY(int k, double p, const std::string& yText, SoilDataLayout layout) {
+    std::string line = Line(32);
     line += io::FormatI(k, 5);
     line.append(layout.beforeP, ' ');
     line += io::FormatE(p, 10, 3);
     line.append(layout.beforeY, ' ');
-    line += io::FormatE(y, 10, 3);
+    line += yText;
     return line;
 }
 
-void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out, SoilDataLayout layout) {
-    for (int k = 0; k < kCurvePoints; ++k) soildata.line(SoilDataLine(k + 1, out.p[k], out.y[k], layout));
+}  // namespace
+
+std::string SoilDataLine(int k, double p, double y, SoilDataLayout layout) {
+    return SoilDataLineWithY(k, p, io::FormatE(y, 10, 3), layout);
+}
+
+void WriteSoilDataRecord(io::TextOut& soildata, double depth, const CurvePoints& front,
+                         const CurvePoints& back, SoilDataLayout layout) {
+    soildata.line(io::FreeLine({depth, 2 * kCurvePoints}));
+    std::array<std::string, kCurvePoints> y;
+    for (int k = 0; k < kCurvePoints; ++k) {
+        y[k] = io::FormatE(front.y[k], 10, 3);
+        soildata.line(SoilDataLineWithY(k + 1, front.p[k], y[k], layout));
+    }
+    for (int k = 0; k < kCurvePoints; ++k) {
+        const std::string yText = back.y[k] == front.y[k] ? y[k] : io::FormatE(back.y[k], 10, 3);
+        soildata.line(SoilDataLineWithY(k + 1, back.p[k], yText, layout));
+    }
 }
 
 const char* SoilModelName(int KSOIL) {

@@ -82,20 +82,28 @@ struct PointField {
     int w = 20, d = 3;
 };
 // One point line, 21 blanks then y and p in the field: the edit list
-// (21X, 2Fw.d) and its E and D forms, formatted field by field because the
-// curves write thousands of them per problem.
+// (21X, 2Fw.d) and its E and D forms.  The curves write thousands of these
+// per problem, so they are formatted field by field, and a deflection both
+// sides share is formatted once.
 std::string PointLine(double y, double p, PointField field);
-void WritePointLines(io::TextOut& report, const CurvePoints& out, PointField field);
+using PointLines = std::array<std::string, kCurvePoints>;
+struct CurvePointLines {
+    PointLines front, back;
+};
+CurvePointLines FormatPointLines(const CurvePoints& front, const CurvePoints& back,
+                                 PointField field);
+void WritePointLines(io::TextOut& report, const PointLines& lines);
 
-// SOILDATA pieces: the record head (depth below the top of the wall, 34
-// points) and the 17 point lines of one side: index (I5), p and y (E10.3)
-// after the given numbers of blanks - the edit list (I5, nX, E10.3, mX, E10.3).
-void WriteCurveHead(io::TextOut& soildata, double depth);
+// SOILDATA: the record of one curve - its head (depth below the top of the
+// wall, 34 points), then the 17 point lines of the excavation side and the
+// 17 of the backfill side: index (I5), p and y (E10.3) after the given
+// numbers of blanks, the edit list (I5, nX, E10.3, mX, E10.3).
 struct SoilDataLayout {
     int beforeP = 1, beforeY = 1;
 };
 std::string SoilDataLine(int k, double p, double y, SoilDataLayout layout);
-void WriteSoilDataPoints(io::TextOut& soildata, const CurvePoints& out, SoilDataLayout layout);
+void WriteSoilDataRecord(io::TextOut& soildata, double depth, const CurvePoints& front,
+                         const CurvePoints& back, SoilDataLayout layout);
 inline constexpr SoilDataLayout kSoilDataPoint1X{1, 1};
 inline constexpr SoilDataLayout kSoilDataPoint2X{2, 2};
 

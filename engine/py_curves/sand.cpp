@@ -89,7 +89,8 @@ struct SandSide {
     CurvePoints out;
 };
 
-void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s, double pmult,
+void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s,
+               const PointLines& lines, double pmult,
                double ymult) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
@@ -104,7 +105,7 @@ void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s
     report.blank();
     ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, {'F', 20, 3});
+    WritePointLines(report, lines);
     WriteMultiplierLine(report, pmult, ymult);
 }
 
@@ -156,11 +157,10 @@ void SandCurves(PyContext& ctx, int L) {
         }
         puPrevious = pu;
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1], pmult, ymult);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint1X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint1X);
     }
 }
 

@@ -65,7 +65,8 @@ struct Side {
     CurvePoints out;
 };
 
-void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s, double pmult,
+void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s,
+               const PointLines& lines, double pmult,
                double ymult) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
@@ -82,7 +83,7 @@ void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s, do
     report.blank();
     ctx.writeFixedLine("(37X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, {'E', 20, 3});
+    WritePointLines(report, lines);
     WriteMultiplierLine(report, pmult, ymult);
 }
 
@@ -132,11 +133,10 @@ void SiltCurves(PyContext& ctx, int L) {
         }
         puPrevious = pu;
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1], pmult, ymult);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint2X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'E', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint2X);
     }
 }
 

@@ -66,7 +66,7 @@ struct SoftClaySide {
 };
 
 void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftClaySide& s,
-               double pmult, double ymult) {
+               const PointLines& lines, double pmult, double ymult) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -84,7 +84,7 @@ void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftCla
             report.edit("(5X, 'DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM')");
             report.edit("(5X, 'USED A SOIL MODULUS OF ', D12.4)", {s.curve.Es0});
         }
-        report.line(PointLine(s.out.y[k], s.out.p[k], {'F', 20, 3}));
+        report.line(lines[k]);
     }
     WriteMultiplierLine(report, pmult, ymult);
 }
@@ -129,11 +129,11 @@ void SoftClayCurves(PyContext& ctx, int L) {
         if (j > sub.firstCurve) ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
         puPrevious = pu;
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1], pmult, ymult);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint1X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out,
+                            kSoilDataPoint1X);
     }
 }
 

@@ -56,7 +56,8 @@ struct Side {
     CurvePoints out;
 };
 
-void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, const Side& s) {
+void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, const Side& s,
+               const PointLines& lines) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -66,7 +67,7 @@ void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, con
                 {u.LEN2, u.LEN2, u.stress(), u.stress(), u.unitWeight()});
     report.edit("(9X, F10.2, 5X, F10.3, 3(1X, D10.2), D12.4)",
                 {s.depths.D, soil.b, soil.c, soil.ca, soil.gamma, soil.eps50});
-    WritePointLines(report, s.out, {'F', 20, 3});
+    WritePointLines(report, lines);
 }
 
 }  // namespace
@@ -118,11 +119,10 @@ void StiffClayFreeWaterCurves(PyContext& ctx, int L) {
         pcPrevious = pc;
         cPrevious = soil.c;
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1]);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint1X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint1X);
     }
 }
 

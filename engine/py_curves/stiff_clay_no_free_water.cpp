@@ -43,6 +43,7 @@ struct Side {
 };
 
 void WriteSide(PyContext& ctx, int side, const StiffClayNoFreeWaterSoil& soil, const Side& s,
+               const PointLines& lines,
                double pmult, double ymult) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
@@ -55,7 +56,7 @@ void WriteSide(PyContext& ctx, int side, const StiffClayNoFreeWaterSoil& soil, c
                 {s.depths.D, soil.b, soil.c, soil.ca, soil.gamma, soil.eps50});
     ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, {'F', 20, 5});
+    WritePointLines(report, lines);
     WriteMultiplierLine(report, pmult, ymult);
 }
 
@@ -99,11 +100,10 @@ void StiffClayNoFreeWaterCurves(PyContext& ctx, int L) {
         if (j > sub.firstCurve) ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
         puPrevious = pu;
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1], pmult, ymult);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint1X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 5});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint1X);
     }
 }
 

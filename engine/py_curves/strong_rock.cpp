@@ -33,7 +33,7 @@ StrongRockCurve ComputeStrongRockCurve(const StrongRockSoil& soil, double X0, do
 namespace {
 
 void WriteSide(PyContext& ctx, int side, const StrongRockSoil& soil, double X0,
-               const CurvePoints& out) {
+               const PointLines& lines) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     report.blank(2);
@@ -44,7 +44,7 @@ void WriteSide(PyContext& ctx, int side, const StrongRockSoil& soil, double X0,
     report.edit("(24X, F10.2, 5X, F10.3, E10.1)", {X0, soil.b, soil.su});
     ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, out, {'D', 20, 3});
+    WritePointLines(report, lines);
 }
 
 }  // namespace
@@ -76,11 +76,10 @@ void StrongRockCurves(PyContext& ctx, int L) {
             CheckCurveFinite(ctx, L, z[j], out[side - 1]);
         }
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, X0[side - 1], out[side - 1]);
-            WriteSoilDataPoints(*ctx.soildata, out[side - 1], SoilDataLayout{1, 0});
-        }
+        const CurvePointLines lines = FormatPointLines(out[0], out[1], {'D', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, X0[0], lines.front);
+        WriteSide(ctx, kBackfillSide, soil, X0[1], lines.back);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], out[0], out[1], SoilDataLayout{1, 0});
     }
 }
 

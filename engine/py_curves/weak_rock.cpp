@@ -63,7 +63,8 @@ struct Side {
     CurvePoints out;
 };
 
-void WriteSide(PyContext& ctx, int side, const WeakRockSoil& soil, const Side& s) {
+void WriteSide(PyContext& ctx, int side, const WeakRockSoil& soil, const Side& s,
+               const PointLines& lines) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -75,7 +76,7 @@ void WriteSide(PyContext& ctx, int side, const WeakRockSoil& soil, const Side& s
                 {s.depths.D, soil.b, soil.qu, soil.Er, soil.gamma, soil.krm});
     ctx.writeFixedLine("(37X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
-    WritePointLines(report, s.out, {'E', 20, 3});
+    WritePointLines(report, lines);
 }
 
 }  // namespace
@@ -114,11 +115,10 @@ void WeakRockCurves(PyContext& ctx, int L) {
             CheckCurveFinite(ctx, L, z[j], s.out);
         }
 
-        WriteCurveHead(*ctx.soildata, ctx.HFREE + z[j]);
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            WriteSide(ctx, side, soil, sides[side - 1]);
-            WriteSoilDataPoints(*ctx.soildata, sides[side - 1].out, kSoilDataPoint2X);
-        }
+        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'E', 20, 3});
+        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front);
+        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back);
+        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint2X);
     }
 }
 

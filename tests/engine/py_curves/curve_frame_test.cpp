@@ -28,6 +28,30 @@ TEST(PyFrame, PointLinesReadAsTheirEditLists) {
     }
 }
 
+TEST(PyFrame, CurveRecordsWriteEachSidesOwnDeflections) {
+    CurvePoints front, back;
+    for (int k = 0; k < kCurvePoints; ++k) {
+        front.y[k] = 0.01 * k;
+        back.y[k] = k % 2 == 0 ? front.y[k] : 0.02 * k;  // shared and own deflections
+        front.p[k] = -3.0 + k;
+        back.p[k] = 3.0 + 2 * k;
+    }
+    const CurvePointLines lines = FormatPointLines(front, back, {'F', 20, 3});
+    io::TextOut soildata;
+    soildata.openMemory();
+    WriteSoilDataRecord(soildata, 120.1, front, back, kSoilDataPoint1X);
+    std::string expected = " 120.1 34\n";
+    for (int k = 0; k < kCurvePoints; ++k) {
+        EXPECT_EQ(lines.front[k], PointLine(front.y[k], front.p[k], {'F', 20, 3}));
+        EXPECT_EQ(lines.back[k], PointLine(back.y[k], back.p[k], {'F', 20, 3}));
+        expected += SoilDataLine(k + 1, front.p[k], front.y[k], kSoilDataPoint1X) + "\n";
+    }
+    for (int k = 0; k < kCurvePoints; ++k) {
+        expected += SoilDataLine(k + 1, back.p[k], back.y[k], kSoilDataPoint1X) + "\n";
+    }
+    EXPECT_EQ(soildata.text(), expected);
+}
+
 TEST(PyFrame, OffsetAndMultipliersOnEachSide) {
     CurvePoints model;
     for (int k = 0; k < kCurvePoints; ++k) {
