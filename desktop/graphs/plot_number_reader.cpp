@@ -1,0 +1,75 @@
+#include "graphs/plot_number_reader.h"
+
+#include <QFile>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace torvex::graphs {
+namespace {
+
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+}  // namespace
+
+TPlotNumberReader::TPlotNumberReader(QByteArray text) : text_(std::move(text)) {
+    const int n = static_cast<int>(text_.size());
+    int i = 0;
+    while (i < n) {
+        while (i < n && IsSeparator(text_[i])) ++i;
+        if (i >= n) break;
+        const int begin = i;
+        while (i < n && !IsSeparator(text_[i])) ++i;
+        tokens_.push_back({begin, i});
+    }
+}
+
+TPlotNumberReader TPlotNumberReader::FromFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EPlotReadError("Cannot open file " + path.toStdString() + ": " + file.errorString().toStdString());
+    return TPlotNumberReader(file.readAll());
+}
+
+const TPlotNumberReader::Token& TPlotNumberReader::Take() {
+    if (next_ >= tokens_.size()) throw EPlotReadError("Read beyond end of file");
+    return tokens_[next_++];
+}
+
+QString TPlotNumberReader::Describe(const Token& t) const {
+    return QString::fromLatin1(text_.constData() + t.begin, t.end - t.begin);
+}
+
+double TPlotNumberReader::ReadFloat() {
+    const Token& t = Take();
+    const char* first = text_.constData() + t.begin;
+    const char* last = text_.constData() + t.end;
+    if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
+    double value = 0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
+        throw EPlotReadError("'" + Describe(t).toStdString() + "' is not a valid floating point value");
+    return value;
+}
+
+int TPlotNumberReader::ReadInteger() {
+    const std::size_t at = next_;
+    double value = 0;
+    try {
+        value = ReadFloat();
+    } catch (const EPlotReadError&) {
+        if (at >= tokens_.size()) throw;
+        throw EPlotReadError("'" + Describe(tokens_[at]).toStdString() + "' is not a valid integer value");
+    }
+    if (value != std::trunc(value) || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw EPlotReadError("'" + Describe(tokens_[at]).toStdString() + "' is not a valid integer value");
+    return static_cast<int>(value);
+}
+
+void TPlotNumberReader::Expect(long long count, int tokensEach) const {
+    if (count <= 0) return;
+    if (static_cast<unsigned long long>(count) * static_cast<unsigned long long>(tokensEach) > Remaining())
+        throw EPlotReadError("Read beyond end of file");
+}
+
+}  // namespace torvex::graphs
