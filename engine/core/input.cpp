@@ -119,20 +119,27 @@ void ReadRestraints(RunContext& run) {
         const double slope = in.readReal("SLOPE");
         if (NODE < previous) StopStationsNotInOrder();
         previous = NODE;
-        // Station -1 is the first whose equation the solution writes; the
-        // slope stations s-1 and s+1 must exist as well.
+        // The solution writes equations for stations -1 to NINC+1 only.
         if (NODE > p.NINC + 1)
             StopInput("A SPECIFIED DEFLECTION OR SLOPE AT STATION " + std::to_string(NODE) +
                       " LIES BEYOND THE WALL (LAST STATION " + std::to_string(p.NINC) + ")");
+        // A slope ties the deflections of the stations on both sides of it
+        // together; at station -1 or NINC+1 one of them has no equation, and
+        // the solution would divide by zero or pin the wrong station.
+        if (KCASE >= 2 && (NODE < 0 || NODE > p.NINC))
+            StopInput("RESTRAINT RECORD " + std::to_string(k + 1) + ": A SLOPE CAN BE SPECIFIED AT STATIONS 0 TO " +
+                      std::to_string(p.NINC) + " ONLY (READ STATION " + std::to_string(NODE) + ")");
         p.DEFL.push_back(defl);
         p.SLOPE.push_back(slope);
+        // A given value stays in its column of the full row (deflection in
+        // columns 31-40, slope in 46-55); "NONE" stands in for the other.
         if (KCASE <= 1) {
             p.KASE[NODE] = 2;
-            out.edit("(10X, I3, 7X, I2, 3X, 5X, E10.3, 9X, 'NONE')", {NODE, KCASE, defl});
+            out.edit("(10X, I3, 7X, I2, 8X, E10.3, 9X, 'NONE')", {NODE, KCASE, defl});
         } else if (KCASE == 2) {
             p.KASE[NODE - 1] = 3;
             p.KASE[NODE + 1] = 5;
-            out.edit("(10X, I3, 7X, I2, 3X, 11X, 'NONE', 8X, E10.3)", {NODE, KCASE, slope});
+            out.edit("(10X, I3, 7X, I2, 11X, 'NONE', 8X, E10.3)", {NODE, KCASE, slope});
         } else {
             p.KASE[NODE - 1] = 3;
             p.KASE[NODE] = 4;

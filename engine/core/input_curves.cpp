@@ -195,6 +195,10 @@ void GenerateCurves(RunContext& run, const std::vector<UserCurveEcho>& user) {
     if (!soildata.open("SOILDATA")) StopInput("THE SCRATCH FILE SOILDATA OF THE P-Y CURVES CANNOT BE WRITTEN");
     p.HFREE = GeneratePyCurves(in, run.labels, run.report, soildata);
     soildata.close();
+    // The generator labels its own sections as inch-pound whenever the
+    // problem is not SI; the rest of this problem's report keeps the labels
+    // of its own units.
+    SetUnitLabels(run.labels, run.unitLabelCode);
 }
 
 }  // namespace
@@ -202,6 +206,11 @@ void GenerateCurves(RunContext& run, const std::vector<UserCurveEcho>& user) {
 void ReadPyCurves(RunContext& run) {
     Problem& p = run.problem;
     if (p.NPYSET < 0) StopInput("THE COUNT NPYSET OF RECORD CONTROL IS NEGATIVE (" + std::to_string(p.NPYSET) + ")");
+    // An option without a meaning would leave the user curves unread and
+    // take them for the records that follow.
+    if (p.KPYOP > 2 && p.NPYSET > 0)
+        StopInput("THE P-Y OPTION KPYOP OF RECORD CONTROL MUST BE 0, 1 OR 2 WHEN USER CURVES ARE GIVEN (READ " +
+                  std::to_string(p.KPYOP) + ")");
     if (p.KPYOP == 2) {
         std::vector<UserCurveEcho> user;
         if (p.NPYSET > 0) user = ReadUserCurves(run, true);

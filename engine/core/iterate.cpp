@@ -77,12 +77,14 @@ bool ApplyRange(Problem& p, SolveWork& work, std::size_t a, std::size_t b, int& 
 int LinearizeSoil(Problem& p, SolveWork& work) {
     int off = 0;
     bool open = false;
+    bool startUsed = false;  // the open range's first curve already acts on the wall
     std::size_t a = 0;
     for (std::size_t c = 0; c < p.curves.size(); ++c) {
         if (!open) {
             a = c;
             if (p.curves[c].KCONT != 0) {
                 open = true;
+                startUsed = false;
                 continue;
             }
         }
@@ -91,10 +93,15 @@ int LinearizeSoil(Problem& p, SolveWork& work) {
             p.curves[c].KFROM = p.curves[c].KTO;
             a = c;
             open = true;
+            startUsed = true;
         } else {
             open = false;
         }
     }
+    // A curve meant to be interpolated with a next one that never comes (a
+    // single user curve below the excavation) acts at its own station, as an
+    // uninterpolated curve does, instead of being dropped.
+    if (open && !startUsed) ApplyRange(p, work, a, a, off);
     return off;
 }
 

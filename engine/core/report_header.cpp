@@ -14,15 +14,74 @@ std::string Repeat(char c, int n) { return std::string(static_cast<std::size_t>(
 
 }  // namespace
 
-std::string FixedTitle(const std::string& line) {
-    std::string title = line;
-    if (title.size() > kTitleWidth) {
-        std::size_t cut = kTitleWidth;
-        // Step back over UTF-8 continuation bytes so no character is split.
-        while (cut > 0 && (static_cast<unsigned char>(title[cut]) & 0xC0) == 0x80) --cut;
-        title.resize(cut);
+namespace {
+
+// Length of the UTF-8 sequence that starts at text[i], or 0 when the bytes
+// there are not a well-formed sequence (overlong forms and surrogates
+// included).
+std::size_t Utf8SequenceAt(const std::string& text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) return 1;
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3;
+        if (b0 == 0xE0) low = 0xA0;
+        if (b0 == 0xED) high = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4;
+        if (b0 == 0xF0) low = 0x90;
+        if (b0 == 0xF4) high = 0x8F;
+    } else {
+        return 0;
     }
-    title.resize(kTitleWidth, ' ');
+    if (i + n > text.size()) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
+bool IsUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = Utf8SequenceAt(text, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+// Titles of older files are single-byte Latin-1 text.
+std::string Latin1ToUtf8(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (b >> 6)));
+            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FixedTitle(const std::string& line) {
+    std::string title = IsUtf8(line) ? line : Latin1ToUtf8(line);
+    // The first 70 characters (not bytes), blank-filled to 70 characters.
+    std::size_t end = 0;
+    int characters = 0;
+    while (end < title.size() && characters < kTitleWidth) {
+        end += Utf8SequenceAt(title, end);
+        ++characters;
+    }
+    title.resize(end);
+    title.append(static_cast<std::size_t>(kTitleWidth - characters), ' ');
     return title;
 }
 

@@ -21,7 +21,8 @@ void WriteHeader(RunContext& run);
 void WriteTitleLine(RunContext& run);
 
 // The title as kept by the engine: the first 70 characters of the line,
-// blank-filled (never cutting a UTF-8 character in two).
+// blank-filled to 70 characters.  A line that is not UTF-8 is taken as
+// Latin-1 (titles of older files) and converted, so the report stays UTF-8.
 std::string FixedTitle(const std::string& line);
 
 }  // namespace torvex

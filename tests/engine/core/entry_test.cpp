@@ -67,6 +67,31 @@ TEST(EngineEntry, ReportStartsWithTheHeaderAndEndsWithEndOfAnalysis) {
     EXPECT_EQ(lines[lines.size() - 4], "");
 }
 
+// The title line holds the first 70 characters of the title, blank-filled
+// to 70 characters, whatever number of bytes they take; a title that is not
+// UTF-8 is Latin-1 from an older file and comes out as UTF-8.
+TEST(EngineEntry, TitleLineCountsCharactersNotBytes) {
+    std::string seventy;  // 70 two-byte characters
+    for (int i = 0; i < 70; ++i) seventy += "\u00e9";
+    const struct {
+        const char* name;
+        std::string title, expected;
+    } cases[] = {
+        {"accented, short", "Mur de sout\u00e8nement \u00e0 l'\u00e9cluse",
+         "Mur de sout\u00e8nement \u00e0 l'\u00e9cluse" + std::string(70 - 29, ' ')},
+        {"accented, cut at 70", seventy + "0123456789", seventy},
+        {"three-byte characters", "\u6321\u571f\u5899", "\u6321\u571f\u5899" + std::string(67, ' ')},
+        {"Latin-1", "Quai \xe0 Gen\xe8ve", "Quai \u00e0 Gen\u00e8ve" + std::string(70 - 13, ' ')},
+    };
+    for (const auto& c : cases) {
+        DataFile d = SimpleWall();
+        d.title = c.title;
+        const auto lines = RunData(d.text()).reportLines();
+        ASSERT_GT(lines.size(), 21u) << c.name;
+        EXPECT_EQ(lines[21], "      " + c.expected) << c.name;
+    }
+}
+
 TEST(EngineEntry, DateAndTimeAreZeroPadded) {
     const EngineOutput out = RunData(SimpleWall().text(), [] { return ClockTime{2027, 1, 1, 9, 5, 3}; });
     EXPECT_TRUE(HasLine(out.report, "               Date:  January 01, 2027     Time:  09:05:03"));

@@ -150,10 +150,22 @@ TEST(InputRestraints, CodesMarkTheStationsOfEachCase) {
     EXPECT_EQ(K[8], 4);
     EXPECT_EQ(K[9], 5);
     const std::string& r = run->report.text();
-    // (10X, I3, 7X, I2, 3X, 2(5X, E10.3)) with "NONE" for the absent value.
-    EXPECT_NE(r.find("\n            1        0         0.500E+00         NONE\n"), std::string::npos) << r;
-    EXPECT_NE(r.find("\n            5        2              NONE         0.100E-01\n"), std::string::npos);
-    EXPECT_NE(r.find("\n            8        5         0.100E+00      0.200E-01\n"), std::string::npos);
+    // (10X, I3, 7X, I2, 3X, 2(5X, E10.3)) with "NONE" for the absent value:
+    // each given value keeps its column of the full row.
+    const std::string deflectionOnly = "            1        0         0.500E+00         NONE";
+    const std::string slopeOnly = "            5        2           NONE         0.100E-01";
+    const std::string both = "            8        5         0.100E+00      0.200E-01";
+    for (const std::string& row : {deflectionOnly, slopeOnly, both})
+        EXPECT_NE(r.find("\n" + row + "\n"), std::string::npos) << row << "\n" << r;
+}
+
+TEST(InputRestraints, DeflectionsMayBeGivenAtTheFictitiousEndStations) {
+    DataFile d = Wall();
+    d.restraints = {"1\t-1\t0\t0", "1\t11\t0\t0"};
+    d.stiffness = {"0\t10\t1\t1000"};
+    const auto run = ReadProblemText(d.text());
+    EXPECT_EQ(run->problem.KASE[-1], 2);
+    EXPECT_EQ(run->problem.KASE[11], 2);
 }
 
 TEST(InputRestraints, NoRestraintsWriteABlankLine) {
@@ -185,6 +197,11 @@ TEST(InputStops, MessagesOfBadInput) {
     add("too many increments", [](DataFile& d) { d.NINC = 408; }, tooMuch);
     add("restraints decreasing", [](DataFile& d) { d.restraints = {"1\t4\t0\t0", "1\t3\t0\t0"}; }, order);
     add("first restraint below -1", [](DataFile& d) { d.restraints = {"1\t-2\t0\t0"}; }, order);
+    // A slope needs equations on both sides of its station.
+    add("slope at station -1", [](DataFile& d) { d.restraints = {"2\t-1\t0\t0.01"}; },
+        "RESTRAINT RECORD 1: A SLOPE CAN BE SPECIFIED AT STATIONS 0 TO 10 ONLY (READ STATION -1)");
+    add("slope and deflection below the tip", [](DataFile& d) { d.restraints = {"1\t0\t0\t0", "3\t11\t0\t0"}; },
+        "RESTRAINT RECORD 2: A SLOPE CAN BE SPECIFIED AT STATIONS 0 TO 10 ONLY (READ STATION 11)");
     add("range ending before its start", [](DataFile& d) { d.stiffness = {"0\t0\t2\t1", "0\t-1\t1\t1"}; }, order);
     add("data beyond the tip", [](DataFile& d) { d.loads = {"1\t11\t11\t5\t0\t0"}; },
         "\n\n     ERROR -- NON-ZERO TABLE 4 DATA BEYOND END\n");
@@ -198,6 +215,11 @@ TEST(InputStops, MessagesOfBadInput) {
         d.curves = {"5\t35\t1\t1"};
         for (int i = 0; i < 35; ++i) d.curves.push_back(std::to_string(i) + "\t0");
     }, tooMuch);
+    add("user curves with an unknown p-y option", [](DataFile& d) {
+        d.KPYOP = 3;
+        d.NPYSET = 1;
+        d.curves = {"5\t2\t1\t1", "0\t0", "1\t-10"};
+    }, "THE P-Y OPTION KPYOP OF RECORD CONTROL MUST BE 0, 1 OR 2 WHEN USER CURVES ARE GIVEN (READ 3)");
     add("too many curves", [](DataFile& d) { d.KPYOP = 1; d.NPYSET = 64; }, tooMuch);
     add("too many M-EI records", [](DataFile& d) { d.NMEI = 21; }, tooMuch);
     add("too many M-EI points", [](DataFile& d) { d.NMEI = 1; d.mei = {"0\t10\t101"}; }, tooMuch);

@@ -2,6 +2,7 @@
 // the results table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/iterate.h"
@@ -78,19 +79,36 @@ TEST(SoilLinearization, RangeBetweenTwoCurvesHalvesItsEnds) {
     EXPECT_DOUBLE_EQ(work.S0[21], 0.0);
 }
 
-TEST(SoilLinearization, SingleCurveActsAtItsStationWithFullWeight) {
-    auto run = ReadProblemText([] {
-        DataFile d;
-        d.NINC = 30;
-        d.stiffness = {"0\t30\t1\t1000"};
-        return d.text();
-    }());
-    Problem& p = run->problem;
-    p.curves = {Curve({{-1, 100}, {1, -100}, {2, -100}}, 12, 0)};
-    SolveWork work;
-    LinearizeSoil(p, work);
-    EXPECT_DOUBLE_EQ(work.S0[12], 100.0);
-    EXPECT_DOUBLE_EQ(work.S0[11] + work.S0[13], 0.0);
+// A curve that is not interpolated with a neighbour acts at its station
+// with full weight: one with KCONT = 0, and one with KCONT = 1 whose range
+// never gets a second curve (a single user curve below the excavation).
+TEST(SoilLinearization, CurveWithoutARangeActsAtItsStationWithFullWeight) {
+    const auto soft = [](int station, int KCONT) { return Curve({{-1, 100}, {1, -100}, {2, -100}}, station, KCONT); };
+    const auto stiff = [](int station, int KCONT) { return Curve({{-1, 300}, {1, -300}, {2, -300}}, station, KCONT); };
+    const struct {
+        const char* name;
+        std::vector<PyCurve> curves;
+        std::vector<std::pair<int, double>> expected;  // station, S0
+    } cases[] = {
+        {"uninterpolated curve", {soft(12, 0)}, {{11, 0}, {12, 100}, {13, 0}}},
+        {"interpolated curve alone", {soft(12, 1)}, {{11, 0}, {12, 100}, {13, 0}}},
+        {"interpolated curve after an uninterpolated one", {soft(8, 0), stiff(14, 1)},
+         {{8, 100}, {9, 0}, {13, 0}, {14, 300}}},
+        {"second curve at the same station is ignored", {soft(12, 1), stiff(12, 1)}, {{12, 100}}},
+    };
+    for (const auto& c : cases) {
+        auto run = ReadProblemText([] {
+            DataFile d;
+            d.NINC = 30;
+            d.stiffness = {"0\t30\t1\t1000"};
+            return d.text();
+        }());
+        Problem& p = run->problem;
+        p.curves = c.curves;
+        SolveWork work;
+        LinearizeSoil(p, work);
+        for (const auto& [station, s0] : c.expected) EXPECT_DOUBLE_EQ(work.S0[station], s0) << c.name << ", station " << station;
+    }
 }
 
 // Elastic-perfectly-plastic soil: once the top curves yield the iteration
@@ -241,6 +259,28 @@ TEST(ResultsTable, HeaderUnitsAndRowLayout) {
     EXPECT_EQ(lines[at + 3].substr(0, 18), "     0   0.000E+00");
     EXPECT_EQ(lines[at + 3].size(), 18u + 6u * 12u);
     EXPECT_EQ(lines[at + 7].substr(0, 18), "     4   0.480E+02");
+}
+
+// Generated curves in consistent units: the p-y sections are computed and
+// labelled as inch-pound, but the results of the problem keep the generic
+// labels F and L of its own units.
+TEST(ResultsTable, OtherUnitsKeepTheirLabelsAfterGeneratedCurves) {
+    DataFile d;
+    d.UNITS = 3;
+    d.NINC = 60;
+    d.INCLEN = 6;
+    d.HFREE = 144;
+    d.stiffness = {"0\t60\t1\t8000000000"};
+    d.KPYOP = 2;
+    d.soil = {"144\t12\t12\t600\t600\t1\t1\t0", "0\t0\t0\t0\t0\t0", "0", "1", "4 480 ",
+              "0.066550926 0.0  32 0.0  90 0 ", "0.066550926 0.0  32 0.0  90 0 "};
+    const auto run = SolveProblemText(d.text());
+    const auto lines = Lines(run->report.text());
+    const auto header = std::find(lines.begin(), lines.end(),
+                                  "   STA I      X         DEFL.       SLOPE      MOMENT      SHEAR    NET REACT/STA    EI ");
+    ASSERT_NE(header, lines.end());
+    const auto sp = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
+    EXPECT_EQ(*(header + 1), sp(14) + "L" + sp(11) + "L" + sp(21) + "F- L" + sp(10) + "F" + sp(11) + "F" + sp(9) + "F- L**2");
 }
 
 }  // namespace
