@@ -28,6 +28,9 @@ TProgramData::TProgramData(QObject* parent) : QObject(parent), tables_(new TProj
     gInstance = this;
     WatchTables();
     New();
+    // The curve-set tables, which New leaves alone, start with their minimum rows too.
+    tables_->PadAllToMinimum();
+    tables_->ResetAllChanged();
 }
 
 TProgramData::~TProgramData() {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -121,11 +122,19 @@ int TWordReader::ReadInteger() {
 
 double TWordReader::ReadReal() {
     const QString token = NextToken();
-    long double value = 0;
-    if (torvex::ParseNumber(token, QStringLiteral("."), value) != torvex::NumberParse::Ok ||
-        std::fabs(value) > std::numeric_limits<double>::max())
+    long double checked = 0;
+    if (torvex::ParseNumber(token, QStringLiteral("."), checked) != torvex::NumberParse::Ok)
         Fail(QString::fromLatin1(kRealExpected));
-    return double(value);
+    // The checked text converted straight to double, so that a value written
+    // with 8 digits reads back as the nearest double to those digits.
+    QByteArray ascii = token.toLatin1();
+    if (ascii.startsWith('+')) ascii.remove(0, 1);
+    double value = 0;
+    const auto result = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value);
+    if (result.ec == std::errc::result_out_of_range && std::fabs(checked) < 1) return 0.0;  // too small: zero
+    if (result.ec != std::errc() || result.ptr != ascii.constData() + ascii.size())
+        Fail(QString::fromLatin1(kRealExpected));
+    return value;
 }
 
 QString TWordReader::ReadLine() {
