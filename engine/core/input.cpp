@@ -8,10 +8,15 @@
 
 namespace torvex {
 
-int NEAREST(double value) {
+int NEAREST(double value, const std::string& what) {
     const double r = std::round(value);  // halves away from zero
-    if (!(r > -2.0e9 && r < 2.0e9)) StopInput("A DEPTH IS TOO LARGE TO BECOME A STATION NUMBER");
+    if (!(r > -2.0e9 && r < 2.0e9)) StopInput(what + " IS TOO LARGE TO BECOME A STATION NUMBER");
     return static_cast<int>(r);
+}
+
+std::string ShownReal(double value) {
+    const std::string text = io::FreeLine({value});
+    return text.empty() ? text : text.substr(1);
 }
 
 void StopTooMuchData(const std::string& detail) {
@@ -76,8 +81,10 @@ void ReadWall(RunContext& run) {
     if (p.NINC > kMaxIncrements)
         StopTooMuchData("NUMBER OF INCREMENTS " + std::to_string(p.NINC) + " EXCEEDS " +
                         std::to_string(kMaxIncrements));
-    if (p.NINC < 1) StopInput("THE NUMBER OF INCREMENTS MUST BE AT LEAST 1 (READ " + std::to_string(p.NINC) + ")");
-    if (!(p.INCLEN > 0.0)) StopInput("THE INCREMENT LENGTH MUST BE GREATER THAN 0");
+    if (p.NINC < 1)
+        StopInput("THE NUMBER OF INCREMENTS NINC OF RECORD WALL MUST BE AT LEAST 1 (READ " + std::to_string(p.NINC) + ")");
+    if (!(p.INCLEN > 0.0))
+        StopInput("THE INCREMENT LENGTH INCLEN OF RECORD WALL MUST BE GREATER THAN 0 (READ " + ShownReal(p.INCLEN) + ")");
     p.INCLEN2 = 2.0 * p.INCLEN;
     p.INCLENSQ = p.INCLEN * p.INCLEN;
     p.INCLENCU = p.INCLEN * p.INCLEN * p.INCLEN;
@@ -121,7 +128,7 @@ void ReadRestraints(RunContext& run) {
         previous = NODE;
         // The solution writes equations for stations -1 to NINC+1 only.
         if (NODE > p.NINC + 1)
-            StopInput("A SPECIFIED DEFLECTION OR SLOPE AT STATION " + std::to_string(NODE) +
+            StopInput("RESTRAINT RECORD " + std::to_string(k + 1) + ": STATION " + std::to_string(NODE) +
                       " LIES BEYOND THE WALL (LAST STATION " + std::to_string(p.NINC) + ")");
         // A slope ties the deflections of the stations on both sides of it
         // together; at station -1 or NINC+1 one of them has no equation, and

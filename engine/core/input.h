@@ -15,8 +15,12 @@ void ReadControl(RunContext& run);
 // store, and writes the earth-pressure and p-y blocks of the plot file.
 void ReadProblemInput(RunContext& run);
 
-// Nearest integer, halves away from zero: a depth made a station or a row count.
-int NEAREST(double value);
+// Nearest integer, halves away from zero: a depth made a station or a row
+// count.  `what` names the depth in the message when it cannot be a station.
+int NEAREST(double value, const std::string& what = "A DEPTH");
+
+// A real as messages show it: the shortest text that reads back the same.
+std::string ShownReal(double value);
 
 // The stops of the input phase, with their report texts.
 [[noreturn]] void StopTooMuchData(const std::string& detail = {});

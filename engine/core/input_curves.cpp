@@ -140,9 +140,9 @@ void ReadSoilData(RunContext& run, const std::vector<UserCurveEcho>& user) {
             pp[i] = in.readReal("P");
             y[i] = in.readReal("Y");
         }
-        const int station = NEAREST(depth / p.INCLEN);
-        if (station < -3 || station > kStationSlots - kStationOffset)
-            StopInput("A GENERATED P-Y CURVE AT DEPTH " + std::to_string(depth) + " LIES OUTSIDE THE WALL");
+        const std::string which = "THE GENERATED P-Y CURVE AT DEPTH " + ShownReal(depth);
+        const int station = NEAREST(depth / p.INCLEN, which);
+        if (station < -3 || station > kStationSlots - kStationOffset) StopInput(which + " LIES OUTSIDE THE WALL");
         PyCurve c;
         c.KFROM = c.KTO = station + kStationOffset;
         c.KCONT = 1;

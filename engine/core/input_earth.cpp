@@ -184,9 +184,9 @@ void LoadWall(RunContext& run) {
     Problem& p = run.problem;
     int n = 0;
     if (p.KOUTPT >= 2) {
-        n = NEAREST(p.HFREE / p.INCLEN);
+        n = NEAREST(p.HFREE / p.INCLEN, "THE FREE HEIGHT HFREE " + ShownReal(p.HFREE) + " OF RECORD WALL");
     } else if (!p.XEP.empty()) {
-        n = NEAREST(p.XEP.back() / p.INCLEN);
+        n = NEAREST(p.XEP.back() / p.INCLEN, "THE DEPTH " + ShownReal(p.XEP.back()) + " OF THE LAST DISTLOAD RECORD");
     }
     // Loads past the last fictitious station cannot be held; those at
     // NINC+1 already fail the end-of-wall check.

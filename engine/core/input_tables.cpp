@@ -23,15 +23,16 @@ public:
         double v[kValues] = {0, 0, 0, 0, 0, 0};
     };
 
-    RangeTable(Problem& problem, const char* name) : p_(problem), name_(name) {}
+    explicit RangeTable(Problem& problem) : p_(problem) {}
 
-    // Adds the record to the arrays and returns its kind 1 … 4.
-    int add(const Record& r, int index) {
-        checkStation(r.NODE1, index);
-        checkStation(r.NODE2, index);
+    // Adds the record to the arrays and returns its kind 1 … 4.  `which`
+    // names the record in messages ("STIFFNESS RECORD 2").
+    int add(const Record& r, const std::string& which) {
+        checkStation(r.NODE1, which);
+        checkStation(r.NODE2, which);
         if (r.KINTERP != 1 && r.KINTERP != 2)
-            StopInput(std::string("THE CONTINUATION CODE KINTERP OF ") + name_ + " RECORD " + std::to_string(index) +
-                      " MUST BE 1 OR 2 (READ " + std::to_string(r.KINTERP) + ")");
+            StopInput("THE CONTINUATION CODE KINTERP OF " + which + " MUST BE 1 OR 2 (READ " +
+                      std::to_string(r.KINTERP) + ")");
         const int c = r.KINTERP - 1;
         const int kind = 2 * previous_ + c + 1;
         previous_ = c;
@@ -53,11 +54,10 @@ public:
     }
 
 private:
-    void checkStation(int station, int index) const {
+    void checkStation(int station, const std::string& which) const {
         if (station < -3 || station > p_.NINC + 3)
-            StopInput(std::string(name_) + " RECORD " + std::to_string(index) + " REFERS TO STATION " +
-                      std::to_string(station) + " OUTSIDE THE WALL (STATIONS -3 TO " + std::to_string(p_.NINC + 3) +
-                      ")");
+            StopInput(which + " REFERS TO STATION " + std::to_string(station) + " OUTSIDE THE WALL (STATIONS -3 TO " +
+                      std::to_string(p_.NINC + 3) + ")");
     }
 
     void remember(int station, const double* v) {
@@ -80,7 +80,6 @@ private:
     }
 
     Problem& p_;
-    const char* name_;
     int previous_ = 0;
     int start_ = 0;
     double startValues_[kValues] = {0, 0, 0, 0, 0, 0};
@@ -132,7 +131,7 @@ int CountOf(io::FreeReader& in, const char* record) {
 void ReadStiffness(RunContext& run) {
     Problem& p = run.problem;
     io::FreeReader& in = run.data;
-    RangeTable table(p, "STIFFNESS");
+    RangeTable table(p);
     for (int k = 1; k <= p.NSTIFF; ++k) {
         in.beginRead("STIFFNESS");
         RangeTable::Record r;
@@ -140,7 +139,7 @@ void ReadStiffness(RunContext& run) {
         r.NODE2 = in.readInt("NODE2");
         r.KINTERP = in.readInt("KINTERP");
         r.v[0] = in.readReal("EI");
-        const int kind = table.add(r, k);
+        const int kind = table.add(r, "STIFFNESS RECORD " + std::to_string(k));
         EchoRecord(run.report, kind, r.NODE1, r.NODE2, r.KINTERP, {r.v[0], 0, 0, 0, 0, 0});
     }
 }
@@ -149,7 +148,7 @@ void ReadLoads(RunContext& run) {
     Problem& p = run.problem;
     io::FreeReader& in = run.data;
     const int n = CountOf(in, "NCONC");
-    RangeTable table(p, "CONCLOAD");
+    RangeTable table(p);
     for (int k = 1; k <= n; ++k) {
         in.beginRead("CONCLOAD");
         RangeTable::Record r;
@@ -162,7 +161,7 @@ void ReadLoads(RunContext& run) {
         r.v[1] = q;
         r.v[3] = t;
         r.v[5] = -axial;  // compression is stored with the sign reversed
-        const int kind = table.add(r, k);
+        const int kind = table.add(r, "CONCLOAD RECORD " + std::to_string(k));
         if (t != 0.0) p.couples.push_back({r.NODE1, t / (2.0 * p.INCLEN)});
         EchoRecord(run.report, kind, r.NODE1, r.NODE2, r.KINTERP, {p.EI[r.NODE1], q, 0, t, 0, axial});
     }
@@ -173,10 +172,11 @@ void ReadSprings(RunContext& run) {
     io::FreeReader& in = run.data;
     const int n = CountOf(in, "NSPRING");
     if (p.NTIE < 0) StopInput("THE COUNT NTIE OF RECORD CONTROL IS NEGATIVE (" + std::to_string(p.NTIE) + ")");
-    RangeTable table(p, "SPRING");
+    RangeTable table(p);
     const int total = n + p.NTIE;
     for (int k = 1; k <= total; ++k) {
         RangeTable::Record r;
+        std::string which = "SPRING RECORD " + std::to_string(k);
         if (k <= n) {
             in.beginRead("SPRING");
             r.NODE1 = in.readInt("NODE1");
@@ -192,23 +192,27 @@ void ReadSprings(RunContext& run) {
             const double LUNB = in.readReal("LUNB");
             const double ANGLE = in.readReal("ANGLE");
             const double SPACING = in.readReal("SPACING");
-            const std::string which = "TIEBACK " + std::to_string(k - n);
-            if (!(SPACING > 0.0)) StopInput(which + ": THE SPACING MUST BE GREATER THAN 0");
-            if (!(LUNB > 0.0)) StopInput(which + ": THE UNBONDED LENGTH MUST BE GREATER THAN 0");
-            if (!(p.WA > 0.0)) StopInput(which + ": THE WIDTH WA OF THE WALL RECORD MUST BE GREATER THAN 0");
+            which = "TIEBACK " + std::to_string(k - n) + " AT DEPTH " + ShownReal(DEPTH);
+            if (!(SPACING > 0.0)) StopInput(which + ": THE SPACING MUST BE GREATER THAN 0 (READ " + ShownReal(SPACING) + ")");
+            if (!(LUNB > 0.0))
+                StopInput(which + ": THE UNBONDED LENGTH MUST BE GREATER THAN 0 (READ " + ShownReal(LUNB) + ")");
+            if (!(p.WA > 0.0))
+                StopInput(which + ": THE WIDTH WA OF RECORD WALL MUST BE GREATER THAN 0 (READ " + ShownReal(p.WA) + ")");
             const double theta = ANGLE * kPi4 / 180.0;
-            // English: depth, free length and spacing in feet, the wall in inches.
+            // English: depth, free length and spacing in feet, the wall in
+            // inches.  SI: metres throughout.  Consistent ("other") units:
+            // the SI formula without conversion factors.
             if (p.UNITS == 1) {
-                r.NODE1 = NEAREST(DEPTH * 12.0 / p.INCLEN);
+                r.NODE1 = NEAREST(DEPTH * 12.0 / p.INCLEN, which);
                 r.v[2] = AREA * EMOD * std::cos(theta) / ((SPACING * 12.0 / p.WA) * (LUNB * 12.0));
             } else {
-                r.NODE1 = NEAREST(DEPTH / p.INCLEN);
+                r.NODE1 = NEAREST(DEPTH / p.INCLEN, which);
                 r.v[2] = AREA * EMOD * std::cos(theta) / ((SPACING / p.WA) * LUNB);
             }
             r.NODE2 = r.NODE1;
             r.KINTERP = 1;
         }
-        const int kind = table.add(r, k);
+        const int kind = table.add(r, which);
         EchoRecord(run.report, kind, r.NODE1, r.NODE2, r.KINTERP, {p.EI[r.NODE1], 0, r.v[2], 0, r.v[4], 0});
         const bool single = r.NODE1 == r.NODE2;
         if (k == 1 && single) run.ties.ZTIE1 = r.NODE1 * p.INCLEN;

@@ -209,6 +209,17 @@ TEST(InputStops, MessagesOfBadInput) {
         "KINTERP OF STIFFNESS RECORD 1 MUST BE 1 OR 2 (READ 3)");
     add("negative restraint count", [](DataFile& d) { d.NRESTR = -1; }, "THE COUNT NRESTR OF RECORD CONTROL IS NEGATIVE (-1)");
     add("station outside the wall", [](DataFile& d) { d.stiffness = {"0\t14\t1\t1"}; }, "OUTSIDE THE WALL");
+    add("zero increment length", [](DataFile& d) { d.INCLEN = 0; },
+        "THE INCREMENT LENGTH INCLEN OF RECORD WALL MUST BE GREATER THAN 0 (READ 0.0)");
+    add("restraint below the wall", [](DataFile& d) { d.restraints = {"1\t12\t0\t0"}; },
+        "RESTRAINT RECORD 1: STATION 12 LIES BEYOND THE WALL (LAST STATION 10)");
+    // Tiebacks are named as tiebacks, with their depth, not as spring records.
+    add("tieback below the wall", [](DataFile& d) { d.tiebacks = {"100\t1\t1\t10\t0\t5"}; },
+        "TIEBACK 1 AT DEPTH 100.0 REFERS TO STATION 100 OUTSIDE THE WALL (STATIONS -3 TO 13)");
+    add("tieback too deep for a station", [](DataFile& d) { d.tiebacks = {"1e12\t1\t1\t10\t0\t5"}; },
+        "TIEBACK 1 AT DEPTH 1e+12 IS TOO LARGE TO BECOME A STATION NUMBER");
+    add("tieback without spacing", [](DataFile& d) { d.tiebacks = {"5\t1\t1\t10\t0\t0"}; },
+        "TIEBACK 1 AT DEPTH 5.0: THE SPACING MUST BE GREATER THAN 0 (READ 0.0)");
     add("too many curve points", [](DataFile& d) {
         d.KPYOP = 1;
         d.NPYSET = 1;
