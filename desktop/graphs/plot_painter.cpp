@@ -116,7 +116,9 @@ void DrawTicksAndGrid(QPainter& p, const TGraphPlot& plot, const TPlotView& view
                 p.drawLine(px, r.top, px, r.bottom);
                 p.setPen(Qt::black);
                 const QString label = TickLabel(value);
-                const int x = px - fm.horizontalAdvance(label) / 2;
+                const int w = fm.horizontalAdvance(label);
+                const PixelRect& client = view.layout.client;
+                const int x = std::clamp(px - w / 2, client.left, std::max(client.left, client.right - w));
                 DrawTextAt(p, x, plot.XOnTop ? r.top - th - view.dpiY / 32 : r.bottom + view.dpiY / 16, label);
             }
             p.setPen(solid);
@@ -134,7 +136,12 @@ void DrawTicksAndGrid(QPainter& p, const TGraphPlot& plot, const TPlotView& view
                 p.setPen(dotted);
                 p.drawLine(r.left, py, r.right, py);
                 p.setPen(Qt::black);
-                DrawRotatedText(p, r.left - th - view.dpiX / 32, py, TickLabel(value));
+                // Labels at the ends stay beside the axis instead of running into
+                // the X labels at the corner.
+                const QString label = TickLabel(value);
+                const int half = fm.horizontalAdvance(label) / 2;
+                const int cy = r.height() > 2 * half ? std::clamp(py, r.top + half, r.bottom - half) : py;
+                DrawRotatedText(p, r.left - th - view.dpiX / 32, cy, label);
             }
             p.setPen(solid);
             p.drawLine(r.left, py, r.left + tick, py);

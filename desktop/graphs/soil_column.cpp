@@ -142,6 +142,18 @@ void FillBand(QPainter& p, const QRect& r, const QBrush& brush) {
     p.drawRect(QRect(r.left(), r.top(), r.width() - 1, r.height() - 1));
 }
 
+// The band names are written in the canvas font; a name wider than the
+// column gets a smaller size so that it is not cut at both ends.
+void FitFont(QPainter& p, const QString& text, int width, int pixels) {
+    constexpr int kSmallest = 6;
+    QFont font = PlotFont(pixels, false);
+    p.setFont(font);
+    while (pixels > kSmallest && p.fontMetrics().horizontalAdvance(text) > width) {
+        font.setPixelSize(--pixels);
+        p.setFont(font);
+    }
+}
+
 }  // namespace
 
 void PaintSoilColumn(QPainter& p, const TGraphPlot& plot, const TPlotView& view) {
@@ -160,7 +172,6 @@ void PaintSoilColumn(QPainter& p, const TGraphPlot& plot, const TPlotView& view)
     int top = depthPixel(plot.SoilTop);
 
     if (!plot.ShowWall) {
-        p.setFont(PlotFont(view.fontPixels, false));
         for (int i = 0; i < bands; ++i) {
             const TLine& line = plot.LayerLines[i];
             if (line.Points.empty()) continue;
@@ -169,6 +180,7 @@ void PaintSoilColumn(QPainter& p, const TGraphPlot& plot, const TPlotView& view)
             const QRect band = Band(column.left, column.right, top, bottom);
             FillBand(p, band, SoilBrush(static_cast<int>(line.Points.front().X), scale));
             if (!line.Name.isEmpty()) {
+                FitFont(p, line.Name, band.width() - 2, view.fontPixels);
                 p.setPen(Qt::black);
                 p.setBackgroundMode(Qt::OpaqueMode);
                 p.setBackground(Qt::white);

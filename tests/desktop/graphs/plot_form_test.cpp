@@ -314,6 +314,62 @@ TEST_F(GraphColourSlots, HiddenCurveKeepsItsSlotAndInactiveCurveGivesItUp) {
     EXPECT_EQ(At(image, 3.3L), qRgb(0, 0, 255));
 }
 
+TEST_F(GraphColourSlots, PageAndBitmapTargetsCarryTheLegendInTheImage) {
+    auto render = [this](PlotOutput mode) {
+        QImage image(800, 600, QImage::Format_RGB32);
+        QPainter painter(&image);
+        form->Render(painter, image.size(), mode);
+        return image;
+    };
+    auto blueChanges = [](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y) && qBlue(a.pixel(x, y)) > qRed(a.pixel(x, y)) + 60) ++n;
+        return n;
+    };
+    const QImage screenWith = render(PlotOutput::Screen);
+    const QImage bitmapWith = render(PlotOutput::Bitmap);
+    plot.ShowLegend = false;
+    const QImage screenWithout = render(PlotOutput::Screen);
+    const QImage bitmapWithout = render(PlotOutput::Bitmap);
+    EXPECT_EQ(screenWith, screenWithout);  // on the screen the legend is a window of its own
+    EXPECT_GT(blueChanges(bitmapWith, bitmapWithout), 10);  // "Load #2" in the second colour
+}
+
+TEST_F(GraphWindow, SoilColumnWithTheWallLeavesTheExcavationSideOpenAboveTheExcavation) {
+    plot.LayerLines.SetCount(3);
+    const long double lines[3][2] = {{1, 10}, {0, 8}, {0, 4}};  // clay to 10, wall tip 8, excavation at 4
+    for (int i = 0; i < 3; ++i) {
+        plot.LayerLines[i].SetCount(1);
+        plot.LayerLines[i].Points[0] = {lines[i][0], lines[i][1]};
+    }
+    plot.WallLineCount = 1;
+    plot.ShowLayers = true;
+    plot.ShowWall = true;
+    Open();
+    QImage image(form->size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    form->Render(painter, image.size(), PlotOutput::Screen);
+    const PixelRect& column = form->View().layout.soil;
+    const TPlotView& v = form->View();
+    auto depthY = [&](long double depth) { return DataToPixel(v.range[0], v.layout.plot, true, 0, depth).y(); };
+    auto ink = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (image.pixel(x, y) == qRgb(0, 0, 0)) ++n;
+        return n;
+    };
+    const int split1 = column.left + column.width() * 2 / 5;
+    const int split2 = column.left + column.width() * 3 / 5;
+    EXPECT_GT(ink(column.left + 2, split1 - 2, depthY(1), depthY(3)), 20);   // backfill side: clay tile
+    EXPECT_EQ(ink(split2 + 2, column.right - 2, depthY(1), depthY(3)), 0);   // excavated side: open
+    EXPECT_GT(ink(split2 + 2, column.right - 2, depthY(5), depthY(7)), 20);  // below the excavation: clay
+    EXPECT_EQ(image.pixel((split1 + split2) / 2, depthY(6)), qRgb(128, 128, 128));  // the wall
+    EXPECT_NE(image.pixel((split1 + split2) / 2, depthY(9)), qRgb(128, 128, 128));  // below its tip
+}
+
 TEST(GraphLifecycle, ShowCreatesOneWindowPerGraphAndClosingFreesIt) {
     TGraphPlot plot;
     FillCurves(plot, 2);
