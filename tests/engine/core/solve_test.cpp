@@ -115,6 +115,36 @@ TEST(BeamSolution, LongBeamOnSpringsMatchesTheClosedForm) {
     EXPECT_NEAR(run->results.PW[0] - run->results.PW[1], -slope0 * h, 0.03 * std::fabs(slope0 * h));
 }
 
+// A couple T applied at station c of a cantilever fixed at its tip: no
+// moment above c, M = T below it, no shear and no net reaction anywhere
+// along the free length.  The difference moments jump over stations c-1 to
+// c+1; the couple terms of the shear and the net reaction must cancel that
+// jump exactly (to rounding), whatever the sign of T.
+TEST(BeamSolution, AppliedCoupleGivesAMomentStepWithoutShear) {
+    const int N = 40, c = 10;
+    const double h = 6.0, EI = 2.0e9;
+    for (const double T : {12000.0, -5000.0}) {
+        DataFile d;
+        d.NINC = N;
+        d.INCLEN = h;
+        d.XDEFMAX = 1e6;
+        d.restraints = {"3\t" + std::to_string(N) + "\t0\t0"};
+        d.stiffness = {"0\t" + std::to_string(N) + "\t1\t" + Num(EI)};
+        d.loads = {"1\t" + std::to_string(c) + "\t" + std::to_string(c) + "\t0\t" + Num(T) + "\t0"};
+        const auto run = SolveProblemText(d.text());
+        const PlotResults& r = run->results;
+        const double tol = 1e-6 * std::fabs(T);
+        // Stations N-1 and N see the halved rigidity of the fixed end station.
+        for (int s = 0; s <= N - 2; ++s) {
+            EXPECT_NEAR(r.PV[s] * h, 0.0, tol) << "shear, T " << T << ", station " << s;
+            EXPECT_NEAR(r.PR[s] * h, 0.0, tol) << "net reaction, T " << T << ", station " << s;
+        }
+        EXPECT_NEAR(r.PM[c - 1], 0.0, tol);
+        EXPECT_NEAR(r.PM[c], 0.5 * T, tol);
+        for (int s = c + 1; s <= N - 1; ++s) EXPECT_NEAR(r.PM[s], T, tol) << "moment, station " << s;
+    }
+}
+
 TEST(BeamSolution, ZeroRigidityGivesZeroDeflection) {
     DataFile d;
     d.NINC = 10;
