@@ -67,20 +67,21 @@ QPixmap Render(void (*paint)(QPainter&)) {
 void PaintEarthPressurePicture(QPainter& p) {
     p.save();
     SetUp(p);
-    const double wallX = 250, top = 40, bottom = 280, excavation = 170;
+    const double wallX = 300, top = 40, bottom = 280, excavation = 170;
     GroundHatch(p, 20, wallX, top);
-    GroundHatch(p, wallX + 12, 400, excavation);
+    GroundHatch(p, wallX + 12, 410, excavation);
     Wall(p, wallX, top - 10, bottom);
     p.drawText(QPointF(24, top - 8), QStringLiteral("Backfill side"));
-    p.drawText(QPointF(wallX + 18, top - 14), QStringLiteral("Top of wall"));
-    p.drawText(QPointF(wallX + 20, excavation - 8), QStringLiteral("Excavation level"));
+    p.drawText(QPointF(wallX + 16, top - 14), QStringLiteral("Top of wall"));
+    p.drawText(QPointF(wallX + 16, excavation - 8), QStringLiteral("Excavation level"));
 
-    // The pressure diagram: one point per table row, load drawn to the left.
-    const QPointF points[] = {{wallX, top}, {190, 120}, {150, 200}, {170, 270}};
+    // The pressure diagram: one point per table row, the load drawn to the
+    // left of the wall at its depth.
+    const QPointF points[] = {{wallX, top}, {240, 120}, {200, 200}, {220, 270}};
     p.setPen(QPen(kLoadColour, 1.6));
     p.drawPolyline(points, 4);
     p.setPen(QPen(kLoadColour, 1.0));
-    for (double y = top + 20; y < 270; y += 22) {
+    for (double y : {62.0, 84.0, 106.0, 140.0, 162.0, 184.0, 232.0, 254.0}) {
         double x = wallX;
         for (int i = 0; i + 1 < 4; ++i)
             if (y >= points[i].y() && y <= points[i + 1].y())
@@ -91,19 +92,18 @@ void PaintEarthPressurePicture(QPainter& p) {
     p.setPen(QPen(kInk, 1.0));
     for (int i = 0; i < 4; ++i) {
         p.drawEllipse(points[i], 3, 3);
-        p.drawText(points[i] + QPointF(-14, i == 0 ? 14 : 4), QString::number(i + 1));
+        p.drawText(points[i] + QPointF(i == 0 ? -16 : -18, i == 0 ? 16 : 4), QString::number(i + 1));
     }
 
     // Depth of point 3 from the top of the wall, and its load.
     p.setPen(QPen(kInk, 1.0, Qt::DashLine));
-    p.drawLine(QPointF(60, top), QPointF(wallX, top));
-    p.drawLine(QPointF(60, 200), QPointF(150, 200));
+    p.drawLine(QPointF(40, top), QPointF(wallX, top));
+    p.drawLine(QPointF(40, 200), QPointF(180, 200));
     p.setPen(QPen(kInk, 1.0));
-    Dimension(p, QPointF(70, top), QPointF(70, 200));
-    p.drawText(QRectF(76, 100, 110, 40), Qt::TextWordWrap, QStringLiteral("Depth measured from the top of the wall"));
-    Dimension(p, QPointF(150, 222), QPointF(wallX, 222));
-    p.drawText(QPointF(150, 240), QStringLiteral("Lateral distributed"));
-    p.drawText(QPointF(150, 253), QStringLiteral("line load at point 3"));
+    Dimension(p, QPointF(50, top), QPointF(50, 200));
+    p.drawText(QRectF(58, 96, 120, 48), Qt::TextWordWrap, QStringLiteral("Depth measured from the top of the wall"));
+    Dimension(p, QPointF(204, 200), QPointF(wallX - 1, 200));
+    p.drawText(QPointF(208, 216), QStringLiteral("Load at point 3"));
     p.drawText(QPointF(20, 294), QStringLiteral("Points 1 to 4: rows of the table, in order of depth"));
     p.restore();
 }
@@ -129,8 +129,8 @@ void PaintTiebackPicture(QPainter& p) {
     p.setPen(QPen(kInk, 7.0, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(bondStart, bondEnd);
     p.setPen(QPen(kInk, 1.0));
-    p.drawText(head + direction * 40.0 + QPointF(-40, 22), QStringLiteral("Unbonded anchor length"));
-    p.drawText(bondStart + direction * 30.0 + QPointF(-40, 24), QStringLiteral("Bonded length"));
+    p.drawText(QPointF(170, 154), QStringLiteral("Unbonded anchor length"));
+    p.drawText(QPointF(40, 135), QStringLiteral("Bonded length"));
 
     // Angle from the horizontal.
     p.setPen(QPen(kInk, 1.0, Qt::DashLine));
