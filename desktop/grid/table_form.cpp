@@ -257,6 +257,8 @@ void TTableForm::ShowModalWindow() {
 void TTableForm::CloseFromTable() {
     if (table_ == nullptr) return;
     closingFromTable_ = true;
+    // The table may be going away: no more notifications into this window.
+    disconnect(table_, nullptr, this, nullptr);
     // Closing never loses a valid entry; an invalid one goes with the window.
     grid_->CommitOpenEditor();
     const int row = grid_->currentRow();
@@ -268,7 +270,6 @@ void TTableForm::CloseFromTable() {
         } catch (const TMessageError&) {
         }
     }
-    disconnect(table_, nullptr, this, nullptr);
     table_ = nullptr;
     QWidget* frame = Frame();
     frame->hide();

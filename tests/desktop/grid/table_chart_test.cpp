@@ -180,6 +180,7 @@ protected:
         return form;
     }
     void TearDown() override {
+        curve.reset();
         TTableChartForm::SetOpenFileDialog({});
         torvex::SetTextEditorLauncher({});
     }
@@ -229,6 +230,17 @@ TEST_F(ChartWindow, EqualResistancesDrawAFlatLineInAFixedBand) {
     EXPECT_DOUBLE_EQ(y->min(), 180.0);
     EXPECT_DOUBLE_EQ(y->max(), 220.0);
     EXPECT_DOUBLE_EQ(form->Series1()->at(1).y(), 200.2);
+}
+
+TEST_F(ChartWindow, DestroyingTheTableWithAPendingEntryClosesTheWindowCleanly) {
+    curve->SetRowCount(2);
+    TTableChartForm* form = Open();
+    QPointer<QWidget> frame = form->Frame();
+    TypeInCell(form, 0, 1, "5");
+    form->Grid()->CommitOpenEditor();
+    curve.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.isNull());
 }
 
 TEST_F(ChartWindow, ReadsATextFileWithAHeaderLineIntoTheCurve) {
