@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "core/analysis_stop.h"
 #include "engine/core/engine_fixture.h"
@@ -314,6 +315,48 @@ TEST(InputEarthPressure, UserTableLoadsTheWallByInterpolation) {
     // A soil pressure of exactly 0 is written as 1.0E-7.
     EXPECT_EQ(plot[1], "   0.000E+00   0.000E+00   0.100E-06   0.000E+00");
     EXPECT_EQ(plot[2], "   0.600E+02   0.100E+02   0.100E+02   0.000E+00");
+}
+
+// Generated earth pressure in SI units on a 10 m wall: the module's table of
+// 201 rows (one every 0.05 m) is echoed and plotted every fourth row, with
+// the width WA down to the free height and WP below it.
+TEST(InputEarthPressure, GeneratedTableIsSampledAndTakesTheWidthsOfEachSide) {
+    const auto plotRows = [](double WA, double WP) {
+        DataFile d = Wall(40);
+        d.UNITS = 2;
+        d.INCLEN = 0.25;
+        d.HFREE = 4;
+        d.WA = WA;
+        d.stiffness = {"0\t40\t1\t50000"};
+        d.KOUTPT = 2;
+        d.soil = {"4\t" + std::to_string(WA) + "\t" + std::to_string(WP) + "\t20\t20\t1\t1\t0",
+                  "10\t0\t0\t0\t0\t0", "0", "1", "4 12 ", "18 0.0  30 0.0  20000 0 ", "18 0.0  30 0.0  20000 0 "};
+        const auto run = ReadProblemText(d.text());
+        std::vector<std::vector<double>> rows;
+        const auto lines = Lines(run->plot.text());
+        EXPECT_EQ(lines.at(0), " 51");
+        for (std::size_t i = 1; i <= 51 && i < lines.size(); ++i) {
+            std::istringstream in(lines[i]);
+            std::vector<double> row(4);
+            for (double& v : row) in >> v;
+            rows.push_back(row);
+        }
+        return rows;
+    };
+    const auto unit = plotRows(1, 1);
+    const auto wide = plotRows(2, 3);
+    ASSERT_EQ(unit.size(), 51u);
+    ASSERT_EQ(wide.size(), 51u);
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        EXPECT_NEAR(unit[i][0], 0.2 * static_cast<double>(i), 1e-9) << i;  // rows 1, 5, 9 ... 201
+        const double width = unit[i][0] <= 4.0 ? 2.0 : 3.0;
+        for (int column : {1, 2}) {
+            if (unit[i][column] < 1e-6) continue;  // no pressure at the surface
+            // Three digits survive the scratch file and three the plot field.
+            EXPECT_NEAR(wide[i][column] / unit[i][column], width, 1e-2 * width) << "depth " << unit[i][0];
+        }
+    }
+    EXPECT_GT(unit[20][1], 0.0);  // the free height lies inside the loaded part
 }
 
 TEST(InputUnits, OtherUnitsKeepThePreviousLabels) {
