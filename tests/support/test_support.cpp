@@ -43,3 +43,34 @@ void WriteFile(const std::string& path, const std::string& text) {
 std::string DataPath(const std::string& name) { return std::string(TORVEX_TEST_DATA) + "/" + name; }
 
 }  // namespace torvex::test
+
+namespace torvex::test {
+namespace {
+
+// The engine writes its scratch files ("SOILDATA", "ERTHPR.001",
+// "debug.dat") into the current folder.  Every test program works in a
+// private folder of its own so that nothing lands beside the sources.
+class PrivateWorkingFolder {
+public:
+    PrivateWorkingFolder() {
+        std::error_code ec;
+        std::string pattern = (std::filesystem::temp_directory_path(ec) / "torvex-tests-XXXXXX").string();
+        if (ec || mkdtemp(pattern.data()) == nullptr) return;
+        folder_ = pattern;
+        std::filesystem::current_path(folder_, ec);
+    }
+    ~PrivateWorkingFolder() {
+        if (folder_.empty()) return;
+        std::error_code ec;
+        std::filesystem::current_path(std::filesystem::temp_directory_path(ec), ec);
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+const PrivateWorkingFolder kWorkingFolder;
+
+}  // namespace
+}  // namespace torvex::test
