@@ -7,6 +7,8 @@
 
 #include "core/analysis_stop.h"
 #include "engine/core/engine_fixture.h"
+#include "io/edit_format.h"
+#include "support/test_support.h"
 
 namespace torvex::test {
 namespace {
@@ -294,6 +296,90 @@ TEST(InputCurves, UserCurvesAreScaledAndInterpolatedBelowTheExcavation) {
     const std::string& r = run->report.text();
     EXPECT_NE(r.find("        4   4  0          0.200E+01     0.500E+00           2\n"), std::string::npos) << r;
     EXPECT_NE(r.find("        5      1          0.100E+01     0.100E+01            3\n"), std::string::npos);
+}
+
+// Generated curves come back from the scratch file: each 34-line record
+// (17 points per side, y ascending) becomes one two-sided curve of 33 points
+// at the station nearest its depth, interpolated with the next curve, with
+// p times INCLEN in the store and as read in the plot file.  User curves of
+// the same problem come first, uninterpolated, and the plot headers turn
+// from depths to station numbers.
+TEST(InputCurves, GeneratedCurvesAreMirroredFromTheScratchFile) {
+    for (const int userCurves : {0, 1}) {
+        TempDir dir;
+        ScopedCurrentDir here(dir.path());
+        DataFile d = Wall(60);
+        d.INCLEN = 6;
+        d.HFREE = 144;
+        d.stiffness = {"0\t60\t1\t8000000000"};
+        d.KPYOP = 2;
+        d.soil = {"144\t12\t12\t600\t600\t1\t1\t0", "0\t0\t0\t0\t0\t0", "0", "1", "4 480 ",
+                  "0.066550926 0.0  32 0.0  90 0 ", "0.066550926 0.0  32 0.0  90 0 "};
+        if (userCurves == 1) {
+            d.NPYSET = 1;
+            d.curves = {"30\t2\t2\t0.5", "0\t0", "1\t-10"};
+        }
+        const auto run = ReadProblemText(d.text());
+        const Problem& p = run->problem;
+
+        std::istringstream file(ReadFile(dir.file("SOILDATA")));
+        int count = 0;
+        file >> count;
+        ASSERT_EQ(static_cast<int>(p.curves.size()), count) << userCurves;
+        ASSERT_GT(count, userCurves + 1);
+        const auto plot = Lines(run->plot.text());
+        EXPECT_EQ(plot.at(1), " 1 " + std::to_string(count));  // after the empty earth-pressure block
+        std::size_t line = 2;
+        for (int k = 0; k < userCurves; ++k) {
+            int node = 0, npts = 0;
+            file >> node >> npts;
+            EXPECT_EQ(node, 30);
+            for (int i = 0; i < npts; ++i) {
+                double index = 0, pv = 0, yv = 0;
+                file >> index >> pv >> yv;  // repeated user points, read past
+            }
+            EXPECT_EQ(p.curves[0].KFROM, 34);
+            EXPECT_EQ(p.curves[0].KCONT, 0);
+            EXPECT_DOUBLE_EQ(p.curves[0].PC[1], -10 * 2.0 * 6.0);
+            EXPECT_EQ(plot.at(line), " 30 2");
+            EXPECT_EQ(plot.at(line + 2), " 0.5 -20.0");
+            line += 3;
+        }
+        for (int k = userCurves; k < count; ++k) {
+            double depth = 0;
+            int lines = 0;
+            file >> depth >> lines;
+            ASSERT_EQ(lines, 34);
+            double y[35] = {}, pp[35] = {};
+            for (int i = 1; i <= 34; ++i) {
+                int index = 0;
+                file >> index >> pp[i] >> y[i];
+            }
+            const PyCurve& c = p.curves[static_cast<std::size_t>(k)];
+            const int station = static_cast<int>(std::lround(depth / 6.0));
+            EXPECT_EQ(c.KFROM, station + 4);
+            EXPECT_EQ(c.KTO, station + 4);
+            EXPECT_EQ(c.KCONT, 1);
+            ASSERT_EQ(c.NPTS, 33);
+            for (int m = 1; m <= 33; ++m) {
+                const double ym = m <= 17 ? -y[35 - m] : y[m - 16];
+                const double pm = m <= 17 ? pp[35 - m] : -pp[m - 16];
+                EXPECT_DOUBLE_EQ(c.YC[static_cast<std::size_t>(m - 1)], ym) << k << " point " << m;
+                EXPECT_DOUBLE_EQ(c.PC[static_cast<std::size_t>(m - 1)], pm * 6.0) << k << " point " << m;
+            }
+            // Deflections ascend across the two sides.
+            for (int m = 1; m < 33; ++m) EXPECT_LE(c.YC[static_cast<std::size_t>(m - 1)], c.YC[static_cast<std::size_t>(m)]);
+            const std::string header = userCurves == 0 ? io::Edit("(1X, F10.2, 1X, I5)", {depth, 33})
+                                                       : " " + std::to_string(station) + " 33";
+            EXPECT_EQ(plot.at(line), header) << k;
+            std::istringstream first(plot.at(line + 1));
+            double py = 0, ppt = 0;
+            first >> py >> ppt;
+            EXPECT_DOUBLE_EQ(py, -y[34]);
+            EXPECT_DOUBLE_EQ(ppt, pp[34]);  // as read, before INCLEN
+            line += 34;
+        }
+    }
 }
 
 TEST(InputEarthPressure, UserTableLoadsTheWallByInterpolation) {
