@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "core/analysis_stop.h"
+#include "core/input.h"
+#include "core/report_header.h"
 #include "engine/core/engine_fixture.h"
 #include "io/edit_format.h"
 #include "support/test_support.h"
@@ -135,6 +137,60 @@ TEST(InputTables, SpringDepthsForTheEnvelopeSkipRecordsThatAreRanges) {
     EXPECT_EQ(run->ties.NSPR, 2);
     EXPECT_DOUBLE_EQ(run->problem.S[2], 25.0);
     EXPECT_DOUBLE_EQ(run->problem.S[8], 70.0);
+}
+
+// Reads a further problem of the same run into the context, as the run
+// driver does after a NEXT record.
+void ReadNextProblem(RunContext& run, const DataFile& d) {
+    run.data.openText(d.text(), "wall.tx5d");
+    run.TITLE = FixedTitle(run.data.readLine("TITLE"));
+    run.NPROB += 1;
+    ResetProblem(run.problem);
+    ReadControl(run);
+    ReadProblemInput(run);
+}
+
+// What a problem does not set itself it keeps from the one before: the
+// spring depths for the anchored-wall envelope (a range is not a depth, a
+// problem without stiffness records reads no springs), and the unit labels
+// of a problem in consistent units.
+TEST(InputRun, LaterProblemsKeepWhatTheyDoNotSet) {
+    DataFile first = Wall(20);
+    first.INCLEN = 6;
+    first.stiffness = {"0\t20\t1\t1000"};
+    first.springs = {"4\t4\t1\t10\t0", "8\t8\t1\t10\t0", "12\t12\t1\t10\t0"};
+    auto run = ReadProblemText(first.text());
+    EXPECT_DOUBLE_EQ(run->ties.ZTIE1, 24.0);
+    EXPECT_DOUBLE_EQ(run->ties.ZTIEN, 72.0);
+    EXPECT_EQ(run->ties.NSPR, 3);
+
+    DataFile ranges = first;
+    ranges.UNITS = 3;
+    ranges.springs = {"2\t6\t1\t10\t0", "10\t14\t1\t10\t0"};
+    ReadNextProblem(*run, ranges);
+    EXPECT_DOUBLE_EQ(run->ties.ZTIE1, 24.0);
+    EXPECT_DOUBLE_EQ(run->ties.ZTIEN, 72.0);
+    EXPECT_EQ(run->ties.NSPR, 2);
+    EXPECT_EQ(run->labels.LEN3, " IN");  // the English code of problem 1 again
+    EXPECT_EQ(run->labels.FORCE4, " LBS");
+
+    DataFile noStiffness = Wall(20);
+    noStiffness.NSTIFF = 0;
+    noStiffness.NTIE = 1;
+    ReadNextProblem(*run, noStiffness);
+    EXPECT_DOUBLE_EQ(run->ties.ZTIEN, 72.0);
+    EXPECT_EQ(run->ties.NSPR, 2);
+
+    DataFile tieback = Wall(20);
+    tieback.UNITS = 2;
+    tieback.INCLEN = 0.5;
+    tieback.stiffness = {"0\t20\t1\t1000"};
+    tieback.springs = {"0\t20\t1\t10\t0"};
+    tieback.tiebacks = {"3\t0.001\t200000000\t6\t0\t2"};
+    ReadNextProblem(*run, tieback);
+    EXPECT_DOUBLE_EQ(run->ties.ZTIE1, 24.0);  // first record is a range
+    EXPECT_DOUBLE_EQ(run->ties.ZTIEN, 3.0);   // the tieback, station 6
+    EXPECT_EQ(run->ties.NSPR, 2);
 }
 
 TEST(InputRestraints, CodesMarkTheStationsOfEachCase) {
