@@ -12,10 +12,6 @@ const char* const kMonths[] = {"January", "February", "March",     "April",   "M
 
 std::string Repeat(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
 
-}  // namespace
-
-namespace {
-
 // Length of the UTF-8 sequence that starts at text[i], or 0 when the bytes
 // there are not a well-formed sequence (overlong forms and surrogates
 // included).
