@@ -148,7 +148,9 @@ void TProblemReader::Read() {
     t_.SoilStrength->SetRowCount(springs);
     if (springs != 0) d_.ApplySprings = true;
     Rows(t_.SoilStrength, {1, 2, 0, 3, 4});
-    Rows(t_.TiebackTable1, {0, 1, 2, 3, 4, 5});
+    // Only the 2015 layout has tiebacks; a stage file of an older layout
+    // leaves the table as it is.
+    if (layout_ == kLayout2015) Rows(t_.TiebackTable1, {0, 1, 2, 3, 4, 5});
 
     TGridTable* mods = t_.PYMod;
     const double modFeet = ConvertFeet(mods) ? 1.0 / kInchesPerFoot : 1.0;
@@ -293,7 +295,7 @@ void TProblemReader::ReadPyCurves() {
 }
 
 void TProblemReader::ReadMeiCurves() {
-    if (!d_.ApplyMei) return;
+    if (!d_.ApplyMei || !Has2013()) return;  // the 3.0 and 2.0 layouts have none
     TGridTable* sets = t_.MEICurves2;
     for (int row = 0; row < sets->RowCount(); ++row) {
         IntCell(sets, 0, row);

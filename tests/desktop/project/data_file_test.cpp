@@ -135,6 +135,9 @@ void MakeFullProject(TProgramData& d, int units, bool longTerm) {
     }
 }
 
+// Hand-written files of the older layouts.
+QString Fixture(const char* name) { return QStringLiteral(TORVEX_TEST_DATA "/project/") + QString::fromLatin1(name); }
+
 class DataFile : public ::testing::Test {
 protected:
     QString PathOf(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -317,6 +320,17 @@ TEST_F(DataFile, StageFilesCarryTheirStageInTheTitleAndNext) {
     EXPECT_EQ(d.Tables().DistLoad->RowCount(), 5);
     EXPECT_EQ(d.EarthPressureOption, 2);
     EXPECT_FALSE(d.IsModified());
+
+    // Stage files of the 3.0 layout: one problem, old surcharges, NEXT kept.
+    d.StageFileLayout = kLayout30;
+    d.ReadStageFile(Fixture("clay_30.txd"));
+    EXPECT_EQ(d.Title, QStringLiteral("Clay wall, short term"));
+    EXPECT_EQ(d.NextCode, 9);
+    EXPECT_TRUE(d.LongTerm);
+    EXPECT_EQ(d.Units, 2);
+    EXPECT_EQ(d.Tables().SurchargeTable->RowCount(), 3);
+    EXPECT_EQ(d.Tables().LongSoil->RowCount(), 4);  // the second problem is not read
+    EXPECT_EQ(d.StageFileLayout, kLayout30);
 }
 
 TEST_F(DataFile, SavingWithAnOptionOffEmptiesItsTableForGood) {
@@ -497,8 +511,6 @@ TEST_F(DataFile, OpeningByNameChoosesTheLayoutByExtension) {
     EXPECT_EQ(kOpenFilters[3], QStringLiteral("Torvex 2.0 (*.txd)"));
 }
 
-// Hand-written files of the older layouts.
-QString Fixture(const char* name) { return QStringLiteral(TORVEX_TEST_DATA "/project/") + QString::fromLatin1(name); }
 
 TEST_F(DataFile, Opens2013FilesWithSurchargeRowsAndMomentCurves) {
     d.OpenByName(Fixture("anchored_2013.tx4d"));
