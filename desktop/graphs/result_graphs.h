@@ -60,6 +60,8 @@ public:
     void SetExportHandler(std::function<void()> handler) { export_ = std::move(handler); }
 
     bool ResultsLoaded() const { return resultsLoaded_; }
+    // For a host that keeps the flag itself (a new project clears it).
+    void SetResultsLoaded(bool loaded) { resultsLoaded_ = loaded; }
     // Loads a plot data file and records the outcome in ResultsLoaded.
     bool Load(const QString& plotFile, bool showMessages, const torvex::graphs::TPlotProject& project,
               QWidget* messageParent = nullptr);

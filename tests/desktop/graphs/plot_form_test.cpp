@@ -314,6 +314,16 @@ TEST_F(GraphColourSlots, HiddenCurveKeepsItsSlotAndInactiveCurveGivesItUp) {
     EXPECT_EQ(At(image, 3.3L), qRgb(0, 0, 255));
 }
 
+TEST_F(GraphColourSlots, ATargetSmallerThanAnInchStaysWhite) {
+    QImage image(90, 400, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter painter(&image);
+    form->Render(painter, image.size(), PlotOutput::Bitmap);
+    painter.end();
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 3) ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
 TEST_F(GraphColourSlots, PageAndBitmapTargetsCarryTheLegendInTheImage) {
     auto render = [this](PlotOutput mode) {
         QImage image(800, 600, QImage::Format_RGB32);

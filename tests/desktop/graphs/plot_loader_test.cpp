@@ -223,7 +223,9 @@ TEST_F(PlotLoader, ReadErrorsEndTheLoadAndSpeakOnlyWhenAsked) {
             EXPECT_FALSE(g.Load(Fixture(file), messages, TPlotProject{}));
             EXPECT_FALSE(g.ResultsLoaded());
             EXPECT_EQ(MessageLog::count, messages ? 1 : 0);
-            if (messages) EXPECT_EQ(MessageLog::last, "An error occured in running the main program.");
+            if (messages) {
+                EXPECT_EQ(MessageLog::last, "An error occured in running the main program.");
+            }
         }
     }
     // What was read before the error stays: the file breaks off in its results.
