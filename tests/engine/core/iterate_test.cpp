@@ -155,7 +155,9 @@ TEST(Iteration, ElasticPlasticSoilConvergesWithinCapacity) {
         const double soil = r.PR[s] - (s == 0 ? H : 0.0);
         const double limit = (s == 0 || s == N) ? 0.5 * cap : cap;
         EXPECT_LE(std::fabs(soil), limit * (1 + 1e-9)) << s;
-        if (std::fabs(r.PW[s]) > ky && s > 0 && s < N) EXPECT_NEAR(soil, -cap * (r.PW[s] > 0 ? 1 : -1), 1e-6 * cap) << s;
+        if (std::fabs(r.PW[s]) > ky && s > 0 && s < N) {
+            EXPECT_NEAR(soil, -cap * (r.PW[s] > 0 ? 1 : -1), 1e-6 * cap) << s;
+        }
     }
     EXPECT_GT(r.PW[0], ky);
 }
