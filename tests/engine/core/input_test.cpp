@@ -464,6 +464,8 @@ TEST(InputEarthPressure, UserTableLoadsTheWallByInterpolation) {
 // the width WA down to the free height and WP below it.
 TEST(InputEarthPressure, GeneratedTableIsSampledAndTakesTheWidthsOfEachSide) {
     const auto plotRows = [](double WA, double WP) {
+        TempDir dir;  // the module's scratch files
+        ScopedCurrentDir here(dir.path());
         DataFile d = Wall(40);
         d.UNITS = 2;
         d.INCLEN = 0.25;

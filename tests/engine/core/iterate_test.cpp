@@ -7,6 +7,7 @@
 
 #include "core/iterate.h"
 #include "engine/core/engine_fixture.h"
+#include "support/test_support.h"
 
 namespace torvex::test {
 namespace {
@@ -267,6 +268,8 @@ TEST(ResultsTable, HeaderUnitsAndRowLayout) {
 // labelled as inch-pound, but the results of the problem keep the generic
 // labels F and L of its own units.
 TEST(ResultsTable, OtherUnitsKeepTheirLabelsAfterGeneratedCurves) {
+    TempDir dir;  // the generator's scratch file
+    ScopedCurrentDir here(dir.path());
     DataFile d;
     d.UNITS = 3;
     d.NINC = 60;
