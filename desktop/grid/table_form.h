@@ -3,10 +3,11 @@
 // as the user leaves its cell.
 #pragma once
 
+#include "grid/table_grid.h"
+
 #include <QList>
 #include <QPointer>
 #include <QSet>
-#include <QTableWidget>
 #include <QWidget>
 
 class QComboBox;
@@ -21,36 +22,6 @@ inline constexpr const char kInsertRowText[] = "&Insert Row";
 inline constexpr const char kDeleteRowText[] = "&Delete Row";
 inline constexpr const char kRowNotValid[] = "Grid.Row not in valid range";
 inline constexpr const char kTwoColumnsNeeded[] = "There must be at least 2 columns in grid";
-
-// The spreadsheet grid of a table window: Enter moves on instead of
-// re-opening the editor, and the top-left cell shows a text.
-class TTableGrid : public QTableWidget {
-    Q_OBJECT
-
-public:
-    explicit TTableGrid(QWidget* parent);
-    void SetTopLeftText(const QString& text);
-    QString TopLeftText() const { return topLeft_; }
-    // Writes the text of an open editor into its cell and closes it.
-    void CommitOpenEditor();
-    QWidget* OpenEditor() const { return editor_; }
-    void SetOpenEditor(QWidget* editor) { editor_ = editor; }
-
-signals:
-    void enterPressed();
-    void keyActivity();  // a key press in the grid or its editor, or a click
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QString topLeft_;
-    QPointer<QWidget> editor_;
-    QWidget* corner_ = nullptr;
-};
 
 class TTableForm : public QWidget {
     Q_OBJECT
