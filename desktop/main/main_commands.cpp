@@ -7,6 +7,8 @@
 #include <QMdiSubWindow>
 #include <QSettings>
 
+#include "graphs/plot_loader.h"
+#include "graphs/result_graphs.h"
 #include "grid/table_form.h"
 #include "main/caption.h"
 #include "main/engine_call.h"
@@ -30,6 +32,31 @@ void TMainForm::createActions() {
     if (TProgramData::Instance() == nullptr) new TProgramData(this);
     TTableForm::SetMdiArea(mdi_);
     connect(&Project(), &TProgramData::modifiedChanged, this, [this] { setCaption(); });
+
+    graphs_ = new TResultGraphs(this);
+    graphs_->SetMdiArea(mdi_);
+    graphs_->SetPlotFileSource([this] { return PlotPath(projectFileName()); });
+    loadResults = [this](const QString& plot, bool withMessages) {
+        return graphs_->Load(plot, withMessages, PlotFacts(), this);
+    };
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { showPlotMenuOf(w); });
+}
+
+// What the graphs need of the project: units, the long-term code, the wall
+// and the soil layers as the layer table shows them.
+graphs::TPlotProject TMainForm::PlotFacts() const {
+    const TProgramData& p = Project();
+    graphs::TPlotProject facts;
+    facts.Units = p.Units;
+    facts.NextCode = p.NextCode;
+    facts.Increments = p.Increments;
+    facts.IncrementLength = p.IncrementLength;
+    facts.FreeHeight = p.FreeHeight;
+    if (TGridTable* soil = p.Table(QStringLiteral("NewSoil"))) {
+        for (int r = 0; r < soil->RowCount(); ++r)
+            facts.SoilLayers.push_back({soil->Cell(0, r).Integer(), soil->Cell(1, r).Real()});
+    }
+    return facts;
 }
 
 QString TMainForm::projectFileName() const { return Project().FileName; }
@@ -107,6 +134,7 @@ void TMainForm::newProject() {
     closeChildWindows();
     Project().New();
     resultsLoaded_ = false;
+    graphs_->SetResultsLoaded(false);
     setCaption();
     updateLongTermMenus();
     updateStageDisplay();
@@ -134,6 +162,7 @@ void TMainForm::openByName(const QString& path, bool fromDialog, int filterIndex
     }
     setCaption();
     resultsLoaded_ = false;
+    graphs_->SetResultsLoaded(false);
     const QString plot = PlotPath(absolute);
     if (loadResults && QFileInfo::exists(plot)) resultsLoaded_ = loadResults(plot, false);
     addRecentFile(absolute);

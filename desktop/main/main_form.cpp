@@ -62,7 +62,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     resize(1100, 760);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Child windows go with the frame; their activation must not reach a
+    // half-destroyed main window.
+    disconnect(mdi_, nullptr, this, nullptr);
+}
 
 QAction* TMainForm::action(const QString& name) const {
     const auto it = actions_.find(name);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "graphs/plot_loader.h"
 #include "main/recent_files.h"
 
 class QAction;
@@ -18,6 +19,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class TResultGraphs;
 
 namespace torvex {
 
@@ -32,6 +34,7 @@ public:
     ~TMainForm() override;
 
     QMdiArea* mdiArea() const { return mdi_; }
+    TResultGraphs* graphs() const { return graphs_; }
 
     // Document commands.
     void newProject();
@@ -104,7 +107,12 @@ private:
     bool tableWindowOpen(const QString& table) const;
     void closeTableWindow(const QString& table);
 
+    void showPlotMenuOf(QMdiSubWindow* window);
+    torvex::graphs::TPlotProject PlotFacts() const;
+
     QMdiArea* mdi_ = nullptr;
+    TResultGraphs* graphs_ = nullptr;
+    QPointer<QAction> plotMenuAction_;
     QLabel* statusText_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<QString, QAction*> actions_;

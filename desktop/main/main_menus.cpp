@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "graphs/plot_form.h"
+#include "graphs/result_graphs.h"
 #include "main/about_dialog.h"
 #include "main/engine_call.h"
 #include "main/icons.h"
@@ -166,8 +168,10 @@ void TMainForm::createMenus() {
     addUnavailable(comp, QStringLiteral("Comp3D"), QStringLiteral("3D View"), QString::fromLatin1(kDrawingsLater));
     connect(comp, &QMenu::aboutToShow, this, [this] { updateComputationMenu(); });
 
-    QMenu* graphics = addMenu(QStringLiteral("&Graphics"));
-    addUnavailable(graphics, QStringLiteral("GraphsPending"), QStringLiteral("Graphs"), QStringLiteral("the result graphs"));
+    QMenu* graphics = graphs_->BuildGraphicsMenu(this);
+    graphics->setToolTipsVisible(true);
+    bar->addMenu(graphics);
+    menus_[QStringLiteral("&Graphics")] = graphics;
 
     QMenu* window = addMenu(QStringLiteral("&Window"));
     addCommand(window, QStringLiteral("WindowCascade"), QStringLiteral("&Cascade"), [this] { mdi_->cascadeSubWindows(); });
@@ -256,16 +260,9 @@ void TMainForm::createToolBar() {
         a->setProperty("unavailable", true);
     }
     toolBar_->addSeparator();
-    for (auto [name, icon, hint] : {std::tuple{"TbPy", IconKind::PyCurves, "View p-y Curves"},
-                                    {"TbDeflection", IconKind::Deflection, "Deflection Diagram"},
-                                    {"TbMoment", IconKind::Moment, "Moment Diagram"},
-                                    {"TbShear", IconKind::Shear, "LShear Diagram"},
-                                    {"TbSoilReaction", IconKind::SoilReaction, "Soil-Reaction Diagram"},
-                                    {"TbCombined", IconKind::Combined, "Soil-Reaction Diagram"},
-                                    {"TbPressure", IconKind::Pressure, "Pressure Diagram"}}) {
-        QAction* a = button(QString::fromLatin1(name), icon, QString::fromLatin1(hint));
-        a->setEnabled(false);
-    }
+    // The graph buttons belong to the result graphs.
+    toolBar_->addActions(graphs_->ToolbarButtons());
+    toolBar_->addSeparator();
     for (int k = 1; k <= 5; ++k) {
         QAction* a = button(QStringLiteral("TbStage%1").arg(k), static_cast<IconKind>(static_cast<int>(IconKind::Stage1) + k - 1),
                             QStringLiteral("Stage Const. %1").arg(k));
@@ -319,8 +316,22 @@ void TMainForm::updateStageDisplay() {
     for (int k = 1; k <= 5; ++k) action(QStringLiteral("TbStage%1").arg(k))->setVisible(staged && k <= stageCount());
 }
 
+// A graph window brings its Plot menu into the menu bar while it is active.
+void TMainForm::showPlotMenuOf(QMdiSubWindow* window) {
+    if (plotMenuAction_) {
+        menuBar()->removeAction(plotMenuAction_);
+        plotMenuAction_ = nullptr;
+    }
+    auto* form = window != nullptr ? qobject_cast<TPlotForm*>(window->widget()) : nullptr;
+    if (form == nullptr || form->PlotMenu() == nullptr) return;
+    QAction* before = menus_[QStringLiteral("&Window")]->menuAction();
+    plotMenuAction_ = form->PlotMenu()->menuAction();
+    menuBar()->insertAction(before, plotMenuAction_);
+}
+
 void TMainForm::refreshCommands() {
     action(QStringLiteral("TbViewOutput"))->setEnabled(QFileInfo::exists(ReportPath(projectFileName())));
+    graphs_->RefreshToolbar();
     updateComputationMenu();
 }
 

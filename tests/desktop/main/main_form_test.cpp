@@ -16,7 +16,9 @@
 #include "main/engine_call.h"
 #include "main/main_form.h"
 #include "main/ui_seam.h"
+#include "graphs/result_graphs.h"
 #include "project/program_data.h"
+#include <QMenuBar>
 
 namespace torvex {
 namespace {
@@ -163,6 +165,33 @@ TEST_F(MainFormTest, OpeningAndRunningAnExample) {
     form_->action(QStringLiteral("TbViewOutput"))->trigger();
     ASSERT_EQ(script_.started.size(), 1);
     EXPECT_TRUE(script_.started[0].endsWith(report));
+}
+
+TEST_F(MainFormTest, ARunLoadsTheGraphsAndAGraphWindowBringsItsPlotMenu) {
+    const QString data = copyExample(QStringLiteral("sand_cantilever.tx5d"));
+    form_->show();
+    form_->openByName(data, false);
+    TResultGraphs* graphs = form_->graphs();
+    ASSERT_NE(graphs, nullptr);
+    EXPECT_FALSE(graphs->CompDef->isEnabled() && graphs->ResultsLoaded());
+    form_->runAnalysis();
+    EXPECT_TRUE(form_->resultsLoaded());
+    EXPECT_TRUE(graphs->ResultsLoaded());
+    EXPECT_GT(graphs->pltDef->Curves.Count(), 0);
+    graphs->GraphicsMenuClick();
+    ASSERT_TRUE(graphs->CompDef->isEnabled());
+    graphs->CompDef->trigger();
+    QApplication::processEvents();
+    ASSERT_FALSE(form_->mdiArea()->subWindowList().isEmpty());
+    QStringList titles;
+    for (QAction* a : form_->menuBar()->actions()) titles << a->text();
+    EXPECT_TRUE(titles.contains(QStringLiteral("&Plot"))) << titles.join(QLatin1Char(',')).toStdString();
+    // Opening the project again loads its existing results without a message.
+    const int messages = static_cast<int>(script_.informations.size());
+    form_->closeChildWindows();
+    form_->openByName(data, false);
+    EXPECT_TRUE(graphs->ResultsLoaded());
+    EXPECT_EQ(script_.informations.size(), messages + 1);  // only "Data file: … has been read"
 }
 
 TEST_F(MainFormTest, EngineThatCannotBeLoadedOrRefusesTheVersion) {
