@@ -83,6 +83,7 @@ private:
     void updateWindowMenu();
     void updateComputationMenu();
     void updateDataMenu();
+    void storePendingEntry();
     void updateOptionsMenu();
     void updateLongTermMenus();
     void updateStageDisplay();

@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "graphs/plot_form.h"
+#include "grid/table_form.h"
 #include "graphs/result_graphs.h"
 #include "main/about_dialog.h"
 #include "main/engine_call.h"
@@ -278,7 +279,16 @@ void TMainForm::updateComputationMenu() {
     action(QStringLiteral("CompEditOutput"))->setEnabled(QFileInfo::exists(ReportPath(data)));
 }
 
+// Lets the active table window store its pending entry before a menu acts
+// on the project.
+void TMainForm::storePendingEntry() {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (active == nullptr) return;
+    if (auto* form = qobject_cast<TTableForm*>(active->widget())) form->ValidateCurrentCell();
+}
+
 void TMainForm::updateDataMenu() {
+    storePendingEntry();
     const bool generated = projectFlag(QStringLiteral("GenerateEarthPressure")) || projectFlag(QStringLiteral("GeneratePyOption"));
     const bool longTermOn = longTerm();
     action(QStringLiteral("DataSoil"))->setVisible(!longTermOn);
@@ -298,6 +308,8 @@ void TMainForm::updateDataMenu() {
 }
 
 void TMainForm::updateOptionsMenu() {
+    storePendingEntry();
+    setEarthPressureOption(earthPressureOption());  // refreshes the user-pressure flag
     action(QStringLiteral("OptGeneratePy"))->setChecked(projectFlag(QStringLiteral("GeneratePyOption")));
     for (const OptionSwitch& s : kSwitches)
         action(QString::fromLatin1(s.action))->setChecked(projectFlag(QString::fromLatin1(s.field)));
