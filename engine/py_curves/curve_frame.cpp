@@ -18,6 +18,11 @@ double PyContext::pMultiplier(double d) const { return PMultiplier(d, r, HFREE, 
 
 double PyContext::yMultiplier(double d) const { return YMultiplier(d, *pymod); }
 
+PyContext::Multipliers PyContext::multipliersAt(double z) const {
+    const double Dm = HFREE + z;
+    return {pMultiplier(Dm), yMultiplier(Dm)};
+}
+
 void PyContext::writeFixedLine(std::string_view editList, std::initializer_list<io::EditArg> labels) {
     auto it = fixedLines_.find(editList);
     if (it == fixedLines_.end()) it = fixedLines_.emplace(editList, io::Edit(editList, labels)).first;

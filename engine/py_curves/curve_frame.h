@@ -39,6 +39,12 @@ struct PyContext {
     double FPREV(int L) const;
     double pMultiplier(double d) const;
     double yMultiplier(double d) const;
+    // Both multipliers of the curve at z below the excavation level, taken at
+    // its depth below the top of the wall.
+    struct Multipliers {
+        double p = 1.0, y = 1.0;
+    };
+    Multipliers multipliersAt(double z) const;
 
     // Writes a report line that depends only on its edit list and the unit
     // labels (headings, unit lines): rendered at its first use in the call,
@@ -71,6 +77,46 @@ struct CurvePoints {
 // in front of the wall (plus it behind), y times the y-multiplier.
 CurvePoints FinalPoints(const CurvePoints& model, double pmult, double ymult, double offset,
                         int side);
+
+// A model's curve on one side of the wall: its depths, the model's own
+// values and the points that leave the model.
+template <typename Curve>
+struct ModelSide {
+    SideDepths depths;
+    Curve curve;
+    CurvePoints out;
+};
+template <typename Curve>
+using ModelSides = std::array<ModelSide<Curve>, 2>;  // excavation side, backfill side
+
+// The model's own 17 points of a curve, before multipliers and offset.
+template <typename Curve>
+const CurvePoints& CurvePointsOf(const Curve& curve) {
+    return curve.points;
+}
+
+// Last line of defence: a curve with a value that is not finite ends the
+// analysis instead of reaching the solver.
+void CheckCurveFinite(const PyContext& ctx, int L, double z, const CurvePoints& out);
+
+// Runs the model on the excavation side, then the backfill side, of the curve
+// at z in sublayer L: compute(depths) returns the model's curve for that
+// side, whose points then take the multipliers and the offset.  A curve that
+// is not finite ends the analysis.
+template <typename Compute>
+auto ComputeSides(const PyContext& ctx, int L, double z, const PyContext::Multipliers& m,
+                  double offset, Compute compute) {
+    using Curve = decltype(compute(SideDepths{}));
+    ModelSides<Curve> sides;
+    for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
+        ModelSide<Curve>& s = sides[side - 1];
+        s.depths = DepthsOnSide(side, z, ctx.HFREE);
+        s.curve = compute(s.depths);
+        s.out = FinalPoints(CurvePointsOf(s.curve), m.p, m.y, offset, side);
+        CheckCurveFinite(ctx, L, z, s.out);
+    }
+    return sides;
+}
 
 // Report pieces shared by the models.
 void WriteSideTitle(io::TextOut& report, int side);
@@ -107,6 +153,18 @@ void WriteSoilDataRecord(io::TextOut& soildata, double depth, const CurvePoints&
 inline constexpr SoilDataLayout kSoilDataPoint1X{1, 1};
 inline constexpr SoilDataLayout kSoilDataPoint2X{2, 2};
 
+// Writes one curve: the report section of each side, by writeSide(side,
+// modelSide, pointLines), then its SOILDATA record at z below the excavation
+// level.
+template <typename Curve, typename WriteSide>
+void WriteCurve(PyContext& ctx, double z, const ModelSides<Curve>& sides, PointField field,
+                SoilDataLayout layout, WriteSide writeSide) {
+    const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, field);
+    writeSide(kExcavationSide, sides[0], lines.front);
+    writeSide(kBackfillSide, sides[1], lines.back);
+    WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z, sides[0].out, sides[1].out, layout);
+}
+
 // Model names for messages.
 const char* SoilModelName(int KSOIL);
 
@@ -115,9 +173,5 @@ const char* SoilModelName(int KSOIL);
 // property and its value, and the depth below the top of the wall.
 [[noreturn]] void StopOnProperty(const PyContext& ctx, int L, const std::string& property,
                                  double value, double z, const std::string& reason);
-
-// Last line of defence: a curve with a value that is not finite ends the
-// analysis instead of reaching the solver.
-void CheckCurveFinite(const PyContext& ctx, int L, double z, const CurvePoints& out);
 
 }  // namespace torvex::py

@@ -83,15 +83,10 @@ SandCurve ComputeSandCurve(const SandSoil& soil, const AngleQuantities& q, doubl
 
 namespace {
 
-struct SandSide {
-    SideDepths depths;
-    SandCurve curve;
-    CurvePoints out;
-};
+using Side = ModelSide<SandCurve>;
 
-void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s,
-               const PointLines& lines, double pmult,
-               double ymult) {
+void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const Side& s,
+               const PointLines& lines, const PyContext::Multipliers& m) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -106,7 +101,7 @@ void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const SandSide& s
     ctx.writeFixedLine("(38X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(38X, A, 15X, A)", {u.LEN2, u.forcePerLength()});
     WritePointLines(report, lines);
-    WriteMultiplierLine(report, pmult, ymult);
+    WriteMultiplierLine(report, m.p, m.y);
 }
 
 }  // namespace
@@ -137,18 +132,11 @@ void SandCurves(PyContext& ctx, int L) {
             ctx.EQD[L] = SandEquivalentDepth(ctx.FPREV(L), q, soil.gamma, soil.b, z[j]);
         }
         const double offset = SandOffset(ctx.SIGV0, q.Ka, soil.b);
-        const double Dm = ctx.HFREE + z[j];
-        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
-
-        SandSide sides[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            SandSide& s = sides[side - 1];
-            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
-            const double x = ResistanceDepth(s.depths, L, sub, ctx.EQD[L]);
-            s.curve = ComputeSandCurve(soil, q, x, s.depths.X0, s.depths.D, ctx.continuousWall());
-            s.out = FinalPoints(s.curve.shape.points, pmult, ymult, offset, side);
-            CheckCurveFinite(ctx, L, z[j], s.out);
-        }
+        const PyContext::Multipliers m = ctx.multipliersAt(z[j]);
+        const auto sides = ComputeSides(ctx, L, z[j], m, offset, [&](const SideDepths& d) {
+            const double x = ResistanceDepth(d, L, sub, ctx.EQD[L]);
+            return ComputeSandCurve(soil, q, x, d.X0, d.D, ctx.continuousWall());
+        });
 
         const double pu = sides[0].curve.pu;
         if (j > sub.firstCurve) {
@@ -157,10 +145,10 @@ void SandCurves(PyContext& ctx, int L) {
         }
         puPrevious = pu;
 
-        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
-        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint1X);
+        WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,
+                   [&](int side, const Side& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s, lines, m);
+                   });
     }
 }
 

@@ -44,6 +44,8 @@ struct SandCurve {
     SandShape shape;
 };
 
+inline const CurvePoints& CurvePointsOf(const SandCurve& curve) { return curve.shape.points; }
+
 // Active-pressure offset SIGV0 Ka b, 0 below 1.0E-5.
 double SandOffset(double SIGV0, double Ka, double b);
 

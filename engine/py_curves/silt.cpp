@@ -59,15 +59,10 @@ namespace {
         console);
 }
 
-struct Side {
-    SideDepths depths;
-    SiltCurve curve;
-    CurvePoints out;
-};
+using Side = ModelSide<SiltCurve>;
 
 void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s,
-               const PointLines& lines, double pmult,
-               double ymult) {
+               const PointLines& lines, const PyContext::Multipliers& m) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -84,7 +79,7 @@ void WriteSide(PyContext& ctx, int side, const SiltSoil& soil, const Side& s,
     ctx.writeFixedLine("(37X, 'Y', 19X, 'P')");
     ctx.writeFixedLine("(37X, A, 16X, A)", {u.LEN2, u.forcePerLength()});
     WritePointLines(report, lines);
-    WriteMultiplierLine(report, pmult, ymult);
+    WriteMultiplierLine(report, m.p, m.y);
 }
 
 }  // namespace
@@ -113,18 +108,12 @@ void SiltCurves(PyContext& ctx, int L) {
             ctx.EQD[L] = SiltEquivalentDepth(ctx.FPREV(L), q, soil.c, soil.gamma, soil.b, z[j]);
         }
         const double offset = SiltOffset(ctx.SIGV0, q.Ka, soil.c, soil.b);
-        const double Dm = ctx.HFREE + z[j];
-        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
-
-        Side sides[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            Side& s = sides[side - 1];
-            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
-            const double x = s.depths.D - sub.TOP + ctx.EQD[L];
-            s.curve = ComputeSiltCurve(soil, q, x, s.depths.X0, ctx.continuousWall());
-            s.out = FinalPoints(s.curve.shape.points, pmult, ymult, offset, side);
-            CheckCurveFinite(ctx, L, z[j], s.out);
-        }
+        const PyContext::Multipliers m = ctx.multipliersAt(z[j]);
+        const auto sides = ComputeSides(ctx, L, z[j], m, offset, [&](const SideDepths& d) {
+            // The equivalent depth applies in every sublayer, 0 in the first.
+            const double x = d.D - sub.TOP + ctx.EQD[L];
+            return ComputeSiltCurve(soil, q, x, d.X0, ctx.continuousWall());
+        });
 
         const double pu = sides[0].curve.pu;
         if (j > sub.firstCurve) {
@@ -133,10 +122,10 @@ void SiltCurves(PyContext& ctx, int L) {
         }
         puPrevious = pu;
 
-        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'E', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
-        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint2X);
+        WriteCurve(ctx, z[j], sides, {'E', 20, 3}, kSoilDataPoint2X,
+                   [&](int side, const Side& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s, lines, m);
+                   });
     }
 }
 

@@ -25,6 +25,8 @@ struct SiltCurve {
     SandShape shape;
 };
 
+inline const CurvePoints& CurvePointsOf(const SiltCurve& curve) { return curve.shape.points; }
+
 // Active-pressure offset (SIGV0 Ka - 2c sqrt(Ka)) b, 0 below 1.0E-5.
 double SiltOffset(double SIGV0, double Ka, double c, double b);
 

@@ -59,14 +59,10 @@ SoftClayCurve ComputeSoftClayCurve(const SoftClaySoil& soil, double x, double X0
 
 namespace {
 
-struct SoftClaySide {
-    SideDepths depths;
-    SoftClayCurve curve;
-    CurvePoints out;
-};
+using Side = ModelSide<SoftClayCurve>;
 
-void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftClaySide& s,
-               const PointLines& lines, double pmult, double ymult) {
+void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const Side& s,
+               const PointLines& lines, const PyContext::Multipliers& m) {
     io::TextOut& report = *ctx.report;
     const UnitLabels& u = *ctx.labels;
     WriteSideTitle(report, side);
@@ -86,7 +82,7 @@ void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const SoftCla
         }
         report.line(lines[k]);
     }
-    WriteMultiplierLine(report, pmult, ymult);
+    WriteMultiplierLine(report, m.p, m.y);
 }
 
 }  // namespace
@@ -112,28 +108,20 @@ void SoftClayCurves(PyContext& ctx, int L) {
             ctx.EQD[L] = ClayEquivalentDepth(ctx.FPREV(L), soil.c, soil.gamma, soil.b);
         }
         const double offset = SoftClayOffset(soil.b, soil.c, ctx.SIGV0);
-        const double Dm = ctx.HFREE + z[j];
-        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
-
-        SoftClaySide sides[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            SoftClaySide& s = sides[side - 1];
-            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
-            const double x = ResistanceDepth(s.depths, L, sub, ctx.EQD[L]);
-            s.curve = ComputeSoftClayCurve(soil, x, s.depths.X0, ctx.continuousWall());
-            s.out = FinalPoints(s.curve.points, pmult, ymult, offset, side);
-            CheckCurveFinite(ctx, L, z[j], s.out);
-        }
+        const PyContext::Multipliers m = ctx.multipliersAt(z[j]);
+        const auto sides = ComputeSides(ctx, L, z[j], m, offset, [&](const SideDepths& d) {
+            const double x = ResistanceDepth(d, L, sub, ctx.EQD[L]);
+            return ComputeSoftClayCurve(soil, x, d.X0, ctx.continuousWall());
+        });
 
         const double pu = sides[0].curve.pu;
         if (j > sub.firstCurve) ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
         puPrevious = pu;
 
-        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front, pmult, ymult);
-        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back, pmult, ymult);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out,
-                            kSoilDataPoint1X);
+        WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,
+                   [&](int side, const Side& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s, lines, m);
+                   });
     }
 }
 

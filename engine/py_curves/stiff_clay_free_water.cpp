@@ -50,11 +50,7 @@ StiffClayFreeWaterCurve ComputeStiffClayFreeWaterCurve(const StiffClayFreeWaterS
 
 namespace {
 
-struct Side {
-    SideDepths depths;
-    StiffClayFreeWaterCurve curve;
-    CurvePoints out;
-};
+using Side = ModelSide<StiffClayFreeWaterCurve>;
 
 void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, const Side& s,
                const PointLines& lines) {
@@ -98,18 +94,11 @@ void StiffClayFreeWaterCurves(PyContext& ctx, int L) {
                            "A STIFF CLAY NEEDS E50 ABOVE 0: ITS P-Y CURVE IS UNDEFINED.");
         }
         const double offset = SoftClayOffset(soil.b, soil.c, ctx.SIGV0);
-        const double Dm = ctx.HFREE + z[j];
-        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
-
-        Side sides[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            Side& s = sides[side - 1];
-            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
-            s.curve = ComputeStiffClayFreeWaterCurve(soil, s.depths.X0, s.depths.D,
-                                                     ctx.continuousWall());
-            s.out = FinalPoints(s.curve.points, pmult, ymult, offset, side);
-            CheckCurveFinite(ctx, L, z[j], s.out);
-        }
+        const auto sides = ComputeSides(ctx, L, z[j], ctx.multipliersAt(z[j]), offset,
+                                        [&](const SideDepths& d) {
+                                            return ComputeStiffClayFreeWaterCurve(
+                                                soil, d.X0, d.D, ctx.continuousWall());
+                                        });
 
         // Integrated residual resistance, for the equivalent depth below.
         const double pc = sides[0].curve.pc;
@@ -119,10 +108,10 @@ void StiffClayFreeWaterCurves(PyContext& ctx, int L) {
         pcPrevious = pc;
         cPrevious = soil.c;
 
-        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'F', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front);
-        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint1X);
+        WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,
+                   [&](int side, const Side& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s, lines);
+                   });
     }
 }
 

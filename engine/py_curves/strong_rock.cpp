@@ -63,23 +63,19 @@ void StrongRockCurves(PyContext& ctx, int L) {
             StopOnProperty(ctx, L, "QU", 2 * soil.su, z[j],
                            "ROCK NEEDS A COMPRESSIVE STRENGTH ABOVE 0: ITS P-Y CURVE IS UNDEFINED.");
         }
-        const double Dm = ctx.HFREE + z[j];
-        const double f = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
+        const PyContext::Multipliers m = ctx.multipliersAt(z[j]);
 
         // Properties at z on both sides; the residual grows with the depth
-        // below each side's surface.
-        const double X0[2] = {z[j], ctx.HFREE + z[j]};
-        CurvePoints out[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            const StrongRockCurve curve = ComputeStrongRockCurve(soil, X0[side - 1], f);
-            out[side - 1] = FinalPoints(curve.points, 1.0, ymult, 0.0, side);
-            CheckCurveFinite(ctx, L, z[j], out[side - 1]);
-        }
+        // below each side's surface.  The p-multiplier scales the two lines
+        // inside the model and leaves the residual alone; no offset in rock.
+        const auto sides = ComputeSides(ctx, L, z[j], {1.0, m.y}, 0.0, [&](const SideDepths& d) {
+            return ComputeStrongRockCurve(soil, d.X0, m.p);
+        });
 
-        const CurvePointLines lines = FormatPointLines(out[0], out[1], {'D', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, X0[0], lines.front);
-        WriteSide(ctx, kBackfillSide, soil, X0[1], lines.back);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], out[0], out[1], SoilDataLayout{1, 0});
+        WriteCurve(ctx, z[j], sides, {'D', 20, 3}, SoilDataLayout{1, 0},
+                   [&](int side, const ModelSide<StrongRockCurve>& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s.depths.X0, lines);
+                   });
     }
 }
 

@@ -57,11 +57,7 @@ namespace {
         console);
 }
 
-struct Side {
-    SideDepths depths;
-    WeakRockCurve curve;
-    CurvePoints out;
-};
+using Side = ModelSide<WeakRockCurve>;
 
 void WriteSide(PyContext& ctx, int side, const WeakRockSoil& soil, const Side& s,
                const PointLines& lines) {
@@ -102,23 +98,18 @@ void WeakRockCurves(PyContext& ctx, int L) {
             StopOnProperty(ctx, L, "KRM", soil.krm, z[j],
                            "WEAK ROCK NEEDS A STRAIN FACTOR KRM ABOVE 0: ITS P-Y CURVE IS UNDEFINED.");
         }
-        const double Dm = ctx.HFREE + z[j];
-        const double pmult = ctx.pMultiplier(Dm), ymult = ctx.yMultiplier(Dm);
+        // No active-pressure offset in rock.
+        const auto sides = ComputeSides(ctx, L, z[j], ctx.multipliersAt(z[j]), 0.0,
+                                        [&](const SideDepths& d) {
+                                            // Depth below the rock top on this side.
+                                            const double xr = d.D - sub.TOP + 1.0E-8;
+                                            return ComputeWeakRockCurve(soil, xr);
+                                        });
 
-        Side sides[2];
-        for (int side = kExcavationSide; side <= kBackfillSide; ++side) {
-            Side& s = sides[side - 1];
-            s.depths = DepthsOnSide(side, z[j], ctx.HFREE);
-            const double xr = s.depths.D - sub.TOP + 1.0E-8;  // below the rock top on this side
-            s.curve = ComputeWeakRockCurve(soil, xr);
-            s.out = FinalPoints(s.curve.points, pmult, ymult, 0.0, side);
-            CheckCurveFinite(ctx, L, z[j], s.out);
-        }
-
-        const CurvePointLines lines = FormatPointLines(sides[0].out, sides[1].out, {'E', 20, 3});
-        WriteSide(ctx, kExcavationSide, soil, sides[0], lines.front);
-        WriteSide(ctx, kBackfillSide, soil, sides[1], lines.back);
-        WriteSoilDataRecord(*ctx.soildata, ctx.HFREE + z[j], sides[0].out, sides[1].out, kSoilDataPoint2X);
+        WriteCurve(ctx, z[j], sides, {'E', 20, 3}, kSoilDataPoint2X,
+                   [&](int side, const Side& s, const PointLines& lines) {
+                       WriteSide(ctx, side, soil, s, lines);
+                   });
     }
 }
 
