@@ -67,7 +67,9 @@ void WriteSoils(io::TextOut& out, const EarthPressureInputs& in, const LayerTabl
     if (in.UNITS == 1 || in.UNITS == 2) {
         // Column fields: LAYER, THICKNESS, COHESION, PHI, WEIGHT, DRAINED, ZTOP.
         constexpr const char* kColumns = "(6X, A5, 1X, A9, 1X, A8, 2X, A3, 3X, A6, 3X, A7, 2X, A4)";
-        out.edit(kColumns, {"", "  TOTAL  ", "", "", Centred("TOTAL UNIT", 6), "", ""});
+        // "TOTAL UNIT" is wider than WEIGHT: its field takes the blanks either side.
+        out.edit("(6X, A5, 1X, A9, 1X, A8, 2X, A3, 1X, A10, 1X, A7, 2X, A4)",
+                 {"", "  TOTAL  ", "", "", "TOTAL UNIT", "", ""});
         out.line("      LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP");
         const bool english = in.UNITS == 1;
         out.edit(kColumns, {"", Centred(english ? "IN" : "M ", 9), Centred(english ? "PSI" : "kPa", 8), "DEG",

@@ -13,13 +13,13 @@ inline double Sq(double v) { return v * v; }
 inline double Cube(double v) { return v * v * v; }
 
 // Beyond this normalised distance the wall is loaded by the far-field form.
-constexpr double kNearDistance = 0.4f;
-constexpr double kPointNear = 0.28f;
-constexpr double kPointFar = 1.77f;
-constexpr double kLineNear = 0.203f;
-constexpr double kDepthOffset = 0.16f;     // 0.4² in the near-field forms
-constexpr double kFourOverPi = 1.273f;     // 4/pi as the layer integration writes it
-constexpr double kTwoOverPi = 0.6366f;     // 2/pi as the layer integration writes it
+constexpr double kNearDistance = 0.4;
+constexpr double kPointNear = 0.28;
+constexpr double kPointFar = 1.77;
+constexpr double kLineNear = 0.203;
+constexpr double kDepthOffset = 0.16;     // 0.4² in the near-field forms
+constexpr double kFourOverPi = 1.273;     // 4/pi as the layer integration writes it
+constexpr double kTwoOverPi = 0.6366;     // 2/pi as the layer integration writes it
 
 }  // namespace
 

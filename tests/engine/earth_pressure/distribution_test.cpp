@@ -109,7 +109,7 @@ TEST(EarthPressureDistribution, CohesionReducesByTwoCRootKaWithTinyValuesInTensi
     p.soil.layers = {Layer(1, 120, kGamma, 3, 0), Layer(4, 360, kGamma, 0, 30)};
     const PressureTable t = p.table();
     for (int k : {2, 51, 86}) {
-        EXPECT_EQ(k * static_cast<double>(1.0E-12f), t.rows[k - 1].PEP) << k;
+        EXPECT_EQ(k * 1.0E-12, t.rows[k - 1].PEP) << k;
         EXPECT_EQ(t.rows[k - 1].PEP, t.rows[k - 1].PSOIL) << k;
     }
     ExpectClose(kGamma * 100 - 6, RowAt(t, 100).PEP);

@@ -9,6 +9,7 @@
 
 #include "ep_fixture.h"
 #include "engine/core/engine_fixture.h"
+#include "support/test_support.h"
 
 namespace torvex {
 namespace {
@@ -52,6 +53,9 @@ PressureTable ModuleTable() {
 }
 
 TEST(EarthPressureEndToEnd, TableLoadsTheWallAboveTheExcavation) {
+    // The module writes its scratch files into the current folder.
+    test::TempDir dir;
+    test::ScopedCurrentDir cd(dir.path());
     const auto run = test::ReadProblemText(SandOverClay().text());
     const PressureTable table = ModuleTable();
     EXPECT_EQ(0.0, run->problem.Q[0]);

@@ -11,7 +11,7 @@ using test::EpProblem;
 using test::Layer;
 using test::Surcharge;
 
-// Hand values use decimal constants; the module's are single precision.
+// Hand values to the precision of the reported figures.
 void ExpectClose(double expected, double actual) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * 1.0E-5 + 1.0E-9);
 }

@@ -45,7 +45,7 @@ constexpr const char* kSandOverClayReport = R"(
       **************************************************
       *                SOIL INFORMATION                *
       **************************************************
-              TOTAL                   TOTAL                 
+              TOTAL                 TOTAL UNIT              
       LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP
                IN       PSI     DEG    PCI     T OR F    IN 
          1     60.0        0.0  30.0    0.070     T      0.00

@@ -13,7 +13,7 @@ using test::Surcharge;
 
 constexpr double kTruePi = 3.14159265358979323846;
 
-// The module's constants are single precision; hand values use the decimals.
+// Hand values with the decimal constants; pi is 3.1416 in the module.
 void ExpectClose(double expected, double actual, double relative = 1.0E-6) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * relative + 1.0E-12);
 }
