@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <string>
 #include <gtest/gtest.h>
 
 using torvex::Evaluate;
@@ -52,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"(1E20)*2", 2e20L},
         // factorial and hexadecimal
         ValueCase{"5!", 120}, ValueCase{"-3!", -6}, ValueCase{"0!", 1}, ValueCase{"3!!", 720}, ValueCase{"$1F", 31},
-        ValueCase{"$ff", 255}, ValueCase{"$10+1", 17}));
+        ValueCase{"$ff", 255}, ValueCase{"$10+1", 17}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 struct ErrorCase {
     const char* text;
@@ -88,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"5%0.5", torvex::kEvalDivisionByZero}, ErrorCase{"0^-1", torvex::kEvalDivisionByZero},
         ErrorCase{"10^5000", torvex::kEvalOutOfRange}, ErrorCase{"1E99999", torvex::kEvalOutOfRange},
         ErrorCase{"2000!", torvex::kEvalOutOfRange}, ErrorCase{"1E30%2", torvex::kEvalOutOfRange},
-        ErrorCase{"cosh(100000)", torvex::kEvalOutOfRange}));
+        ErrorCase{"cosh(100000)", torvex::kEvalOutOfRange}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(EvaluateError, FunctionsOutsideTheirDomainNameTheFunction) {
     const struct {
