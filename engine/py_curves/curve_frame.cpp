@@ -29,6 +29,21 @@ void PyContext::writeFixedLine(std::string_view editList, std::initializer_list<
     report->line(it->second);
 }
 
+ResistanceIntegral::ResistanceIntegral(PyContext& ctx, int L)
+    : INTPU_(ctx.INTPU[L]),
+      z_(ctx.profile.curveDepth),
+      first_(ctx.profile.sublayers[L].firstCurve),
+      BOT_(ctx.profile.sublayers[L].BOT) {
+    INTPU_ = 0.0;
+}
+
+void ResistanceIntegral::add(int j, double pu, double factor) {
+    if (j > first_) INTPU_ += (pu + previous_) / 2 * factor * (z_[j] - z_[j - 1]);
+    previous_ = pu;
+}
+
+void ResistanceIntegral::addBelowLastCurve(int j, double pu) { INTPU_ += (BOT_ - z_[j]) * pu; }
+
 SideDepths DepthsOnSide(int side, double z, double HFREE) {
     SideDepths d;
     d.D = side == kExcavationSide ? z : HFREE + z;

@@ -57,6 +57,26 @@ private:
 
 enum WallSide { kExcavationSide = 1, kBackfillSide = 2 };
 
+// INTPU of sublayer L as a model accumulates it on the excavation side: the
+// trapezoid rule on its ultimate resistance over the curve depths, from 0 at
+// its first curve.
+class ResistanceIntegral {
+public:
+    ResistanceIntegral(PyContext& ctx, int L);
+    // The resistance pu at curve j, weighted by factor over the step from the
+    // previous curve.
+    void add(int j, double pu, double factor = 1.0);
+    // Holds pu from the last curve down to the sublayer bottom.
+    void addBelowLastCurve(int j, double pu);
+
+private:
+    double& INTPU_;
+    const std::vector<double>& z_;
+    int first_;
+    double BOT_;
+    double previous_ = 0.0;
+};
+
 // Depths of a curve at z below the excavation level on one side: D for the
 // property and coefficient lookups and the report, X0 below that side's
 // ground surface, Dm below the top of the wall for the multipliers.

@@ -109,8 +109,7 @@ void WriteSide(PyContext& ctx, int side, const SandSoil& soil, const Side& s,
 void SandCurves(PyContext& ctx, int L) {
     const PySublayer& sub = ctx.profile.sublayers[L];
     const std::vector<double>& z = ctx.profile.curveDepth;
-    ctx.INTPU[L] = 0.0;
-    double puPrevious = 0.0;
+    ResistanceIntegral INTPU(ctx, L);
 
     for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
         SandSoil soil;
@@ -138,12 +137,8 @@ void SandCurves(PyContext& ctx, int L) {
             return ComputeSandCurve(soil, q, x, d.X0, d.D, ctx.continuousWall());
         });
 
-        const double pu = sides[0].curve.pu;
-        if (j > sub.firstCurve) {
-            ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
-            if (j == sub.lastCurve) ctx.INTPU[L] += (sub.BOT - z[j]) * pu;
-        }
-        puPrevious = pu;
+        INTPU.add(j, sides[0].curve.pu);
+        if (j == sub.lastCurve && j > sub.firstCurve) INTPU.addBelowLastCurve(j, sides[0].curve.pu);
 
         WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,
                    [&](int side, const Side& s, const PointLines& lines) {

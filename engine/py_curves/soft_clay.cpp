@@ -90,8 +90,7 @@ void WriteSide(PyContext& ctx, int side, const SoftClaySoil& soil, const Side& s
 void SoftClayCurves(PyContext& ctx, int L) {
     const PySublayer& sub = ctx.profile.sublayers[L];
     const std::vector<double>& z = ctx.profile.curveDepth;
-    ctx.INTPU[L] = 0.0;
-    double puPrevious = 0.0;
+    ResistanceIntegral INTPU(ctx, L);
 
     for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
         // Soil properties at the excavation-side depth serve both sides.
@@ -114,9 +113,7 @@ void SoftClayCurves(PyContext& ctx, int L) {
             return ComputeSoftClayCurve(soil, x, d.X0, ctx.continuousWall());
         });
 
-        const double pu = sides[0].curve.pu;
-        if (j > sub.firstCurve) ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
-        puPrevious = pu;
+        INTPU.add(j, sides[0].curve.pu);
 
         WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,
                    [&](int side, const Side& s, const PointLines& lines) {

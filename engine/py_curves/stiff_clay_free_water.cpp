@@ -71,8 +71,8 @@ void WriteSide(PyContext& ctx, int side, const StiffClayFreeWaterSoil& soil, con
 void StiffClayFreeWaterCurves(PyContext& ctx, int L) {
     const PySublayer& sub = ctx.profile.sublayers[L];
     const std::vector<double>& z = ctx.profile.curveDepth;
-    ctx.INTPU[L] = 0.0;
-    double pcPrevious = 0.0, cPrevious = 0.0;
+    ResistanceIntegral INTPU(ctx, L);
+    double cPrevious = 0.0;
     double strengthSum = 0.0;  // trapezoid sum of c over the curve depths so far
 
     for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
@@ -101,11 +101,7 @@ void StiffClayFreeWaterCurves(PyContext& ctx, int L) {
                                         });
 
         // Integrated residual resistance, for the equivalent depth below.
-        const double pc = sides[0].curve.pc;
-        if (j > sub.firstCurve) {
-            ctx.INTPU[L] += (pc + pcPrevious) / 2 * sides[0].curve.R * (z[j] - z[j - 1]);
-        }
-        pcPrevious = pc;
+        INTPU.add(j, sides[0].curve.pc, sides[0].curve.R);
         cPrevious = soil.c;
 
         WriteCurve(ctx, z[j], sides, {'F', 20, 3}, kSoilDataPoint1X,

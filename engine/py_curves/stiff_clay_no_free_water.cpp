@@ -60,8 +60,7 @@ void WriteSide(PyContext& ctx, int side, const StiffClayNoFreeWaterSoil& soil, c
 void StiffClayNoFreeWaterCurves(PyContext& ctx, int L) {
     const PySublayer& sub = ctx.profile.sublayers[L];
     const std::vector<double>& z = ctx.profile.curveDepth;
-    ctx.INTPU[L] = 0.0;
-    double puPrevious = 0.0;
+    ResistanceIntegral INTPU(ctx, L);
 
     for (int j = sub.firstCurve; j <= sub.lastCurve; ++j) {
         StiffClayNoFreeWaterSoil soil;
@@ -84,9 +83,7 @@ void StiffClayNoFreeWaterCurves(PyContext& ctx, int L) {
             return ComputeStiffClayNoFreeWaterCurve(soil, x, d.X0, ctx.continuousWall());
         });
 
-        const double pu = sides[0].curve.pu;
-        if (j > sub.firstCurve) ctx.INTPU[L] += (pu + puPrevious) / 2 * (z[j] - z[j - 1]);
-        puPrevious = pu;
+        INTPU.add(j, sides[0].curve.pu);
 
         WriteCurve(ctx, z[j], sides, {'F', 20, 5}, kSoilDataPoint1X,
                    [&](int side, const Side& s, const PointLines& lines) {
