@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "graphs/result_graphs.h"
 #include "main/engine_call.h"
 #include "main/main_form.h"
 #include "main/ui_seam.h"
@@ -55,6 +56,15 @@ TEST(MainWindowOnX11, StartsWithAnExampleRunsItAndShowsATable) {
             for (int x = 0; x < image.width() && !varied; x += 7) varied = image.pixel(x, y) != corner;
         EXPECT_TRUE(varied);
         EXPECT_FALSE(form.mdiArea()->subWindowList().isEmpty());
+
+        // The combined deflection-moment-shear graph of the run.
+        form.closeChildWindows();
+        form.graphs()->GraphicsMenuClick();
+        ASSERT_TRUE(form.graphs()->DefMomShear->isEnabled());
+        form.graphs()->DefMomShear->trigger();
+        for (int i = 0; i < 10; ++i) QApplication::processEvents();
+        const QPixmap graph = form.screen()->grabWindow(form.winId());
+        EXPECT_TRUE(graph.save(QStringLiteral(TORVEX_SHOT_DIR "/x11_combined_graph.png")));
     }
     SetEngineLibraryPath(QString());
     ResetUi();
