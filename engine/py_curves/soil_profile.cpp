@@ -25,6 +25,18 @@ namespace {
         "soil layer " + std::to_string(layer) + " has no thickness below the layer above");
 }
 
+// Five curves sit in every sublayer, the first and last one inset from its
+// ends: a thinner sublayer would put them into the soil around it.
+[[noreturn]] void StopOnThinLayer(int layer, double thickness, bool first, double inset) {
+    throw AnalysisStop(
+        {"", "",
+         io::Edit("(5X, 'ERROR -- SOIL LAYER', I3, ': ONLY', F11.3, ' THICK BELOW ', A, "
+                  "'; ITS P-Y CURVES NEED AT LEAST', F7.3)",
+                  {layer, thickness, first ? "THE EXCAVATION LEVEL" : "THE LAYER ABOVE",
+                   2 * inset})},
+        "soil layer " + std::to_string(layer) + " is too thin for its p-y curves");
+}
+
 // Unit-weight points of one sublayer: G above the water table, G - GW below
 // it; where the water table cuts the sublayer the line ends at the water
 // table with the full weight (the next sublayer's top starts there).
@@ -103,10 +115,14 @@ SoilProfile BuildSoilProfile(const ProfileInput& in) {
             if (KTR == 0) {
                 const int n = static_cast<int>(profile.sublayers.size()) + 1;
                 KTR = 2 * n;
-                // A remnant too thin to hold five curves in depth order (or
-                // lying wholly below the cut) is dropped with the rest.
+                // A remnant no thicker than two curve insets could not hold
+                // its first and last curves inside it (nor can one lying
+                // wholly below the cut): it is dropped with the rest.
                 cutRemnantTooThin = XCUT - sub.TOP <= 2 * delta;
             }
+        }
+        if (KTR == 0 && t < 2 * delta) {
+            StopOnThinLayer(static_cast<int>(i) + 1, t, profile.sublayers.empty(), delta);
         }
         profile.strength.push_back(top);
         profile.strength.push_back(bot);

@@ -191,6 +191,53 @@ TEST(PyProfile, LayerWithoutThicknessBelowTheExcavationStops) {
     }
 }
 
+// A sublayer thinner than two curve insets (0.2 in here) cannot hold its
+// first and last curves: they would fall into the layers around it and be
+// computed with their soil.  Such a layer ends the analysis; one just thick
+// enough keeps all five curves inside it.
+TEST(PyProfile, LayerTooThinForItsCurvesStops) {
+    struct Case {
+        const char* name;
+        std::vector<SoilLayerRecord> layers;
+        const char* stop;  // expected start of the message, null: no stop
+    } cases[] = {
+        {"thin layer between two others",
+         {Layer(4, 300, 0.07, 0, 30), Layer(1, 300.05, 0.06, 10, 0, 0.01),
+          Layer(1, 400, 0.06, 10, 0, 0.01)},
+         "     ERROR -- SOIL LAYER  2: ONLY      0.050 THICK"},
+        {"thin first layer below the excavation",
+         {Layer(4, 120.1, 0.07, 0, 30), Layer(1, 400, 0.06, 10, 0, 0.01)},
+         "     ERROR -- SOIL LAYER  1: ONLY      0.100 THICK"},
+        {"layer 0.3 in thick", 
+         {Layer(4, 300, 0.07, 0, 30), Layer(1, 300.3, 0.06, 10, 0, 0.01),
+          Layer(1, 400, 0.06, 10, 0, 0.01)},
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProfileCase p;
+        p.layers = c.layers;
+        if (c.stop == nullptr) {
+            const SoilProfile profile = p.build();
+            ASSERT_EQ(profile.sublayers.size(), 3u);
+            const PySublayer& thin = profile.sublayers[1];
+            EXPECT_EQ(thin.firstCurve, 5);
+            EXPECT_EQ(thin.lastCurve, 9);
+            for (int j = thin.firstCurve; j <= thin.lastCurve; ++j) {
+                EXPECT_GT(profile.curveDepth[j], thin.TOP);
+                EXPECT_LT(profile.curveDepth[j], thin.BOT);
+            }
+            continue;
+        }
+        try {
+            p.build();
+            ADD_FAILURE() << "expected the analysis to stop";
+        } catch (const AnalysisStop& stop) {
+            EXPECT_EQ(stop.reportLines().back().rfind(c.stop, 0), 0u) << stop.reportLines().back();
+        }
+    }
+}
+
 TEST(PyProfile, CurvesGoToTheSublayerThatHoldsThem) {
     SoilProfile profile;
     for (double bot : {10.0, 12.0, 30.0}) {
