@@ -102,8 +102,8 @@ void ReadSoilRecords(RunContext& run) {
     }
 }
 
-// Runs the earth-pressure module and takes its table back from the
-// scratch file, before widths are applied.
+// Runs the earth-pressure module, writes the table's column header and
+// takes the table back from the scratch file, before widths are applied.
 void GenerateEarthPressure(RunContext& run) {
     Problem& p = run.problem;
     EarthPressureContext context;
@@ -117,6 +117,7 @@ void GenerateEarthPressure(RunContext& run) {
     EarthPressurePersistent persistent{run.SIGV0};
     EarthPressure(context, persistent, run.report, run.notes);
     run.SIGV0 = persistent.SIGV0;
+    WritePressureHeader(run);
     const std::vector<EarthPressureRow> rows = ReadEarthPressureTable(kEarthPressureFile);
     if (rows.size() > static_cast<std::size_t>(kMaxEarthRows))
         StopTooMuchData("EARTH-PRESSURE TABLE: " + std::to_string(rows.size()) + " ROWS, AT MOST " +
@@ -207,7 +208,6 @@ void ReadEarthPressure(RunContext& run) {
     std::vector<std::size_t> rows;
     if (p.KOUTPT >= 2) {
         GenerateEarthPressure(run);
-        WritePressureHeader(run);
         ApplyWidths(run);
         rows = SampledRows(p);
         for (std::size_t k : rows) EchoPressureRow(run, p.XEP[k], p.PEP[k]);
