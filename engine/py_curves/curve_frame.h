@@ -66,7 +66,7 @@ public:
     // The resistance pu at curve j, weighted by factor over the step from the
     // previous curve.
     void add(int j, double pu, double factor = 1.0);
-    // Holds pu from the last curve down to the sublayer bottom.
+    // Adds pu held from the last curve j down to the sublayer bottom.
     void addBelowLastCurve(int j, double pu);
 
 private:
@@ -109,7 +109,8 @@ struct ModelSide {
 template <typename Curve>
 using ModelSides = std::array<ModelSide<Curve>, 2>;  // excavation side, backfill side
 
-// The model's own 17 points of a curve, before multipliers and offset.
+// The model's own 17 points of a curve, before multipliers and offset; a
+// model whose curve keeps them elsewhere overloads it (sand, silt).
 template <typename Curve>
 const CurvePoints& CurvePointsOf(const Curve& curve) {
     return curve.points;
