@@ -7,6 +7,7 @@
 
 #include "core/analysis_stop.h"
 #include "io/free_reader.h"
+#include "py_curves/equivalent_depth.h"
 #include "py_curves/soft_clay.h"
 #include "support/test_support.h"
 
@@ -515,6 +516,28 @@ TEST(PyGeneration, RockAboveASoilLayerContributesNoResistance) {
     // Clay's first curve 60.1 in below the excavation, x = 0.1 in: Np = 3 + ...
     const double Np = 3 + 0.06 * 0.1 / 5 + 0.5 * 0.1 / 24;
     EXPECT_NEAR(data.generated[5].p[14], 5 * Np * 24, HalfUnitE103(5 * Np * 24));
+}
+
+// Stiff clay below free water hands on its flow resistance 11cb weighted by
+// the residual factor R: a soft clay below it starts from the equivalent depth
+// of that integral.  The clay lies 120 in or more below the excavation (x/b
+// >= 5), so pc = 11cb = 2640 lb/in and R = 1.225 sqrt(0.6) - 0.45 - 0.411 at
+// every curve; the rock above it adds nothing.
+TEST(PyGeneration, StiffClayBelowWaterPassesOnItsResidualResistance) {
+    Problem pr;
+    pr.soil.layers = {Layer(7, 240, {0.06, 1000, 0, 0.0005, 50000, 50}),
+                      Layer(2, 480, {0.06, 10, 0, 0.005, 2000, 0}),
+                      Layer(1, 600, {0.06, 5, 0, 0.01, 0, 0})};
+    pr.run();
+    const SoilData data = ReadSoilData(pr.soildata.text(), 0);
+    ASSERT_EQ(data.generated.size(), 15u);
+
+    const double R = 1.225 * std::sqrt(0.6) - 0.75 * 0.6 - 0.411;
+    const double FPREV = 11 * 10 * 24 * R * (359.9 - 120.1);
+    // Soft clay's first curve, 0.1 in below its top, at 8 y50 (point 15): pu.
+    const double x = 0.1 + py::ClayEquivalentDepth(FPREV, 5, 0.06, 24);
+    const double pu = 5 * (3 + 0.06 * x / 5 + 0.5 * x / 24) * 24;
+    EXPECT_NEAR(data.generated[10].p[14], pu, HalfUnitE103(pu));
 }
 
 TEST(PyGeneration, RockCurvesUseTheirOwnHeadingsAndRecords) {
