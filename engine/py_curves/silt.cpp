@@ -53,7 +53,7 @@ namespace {
     console += "                     friction angle of the sand.   \n";
     console += "\n";
     throw AnalysisStop(
-        {io::Edit("(5X, 'ERROR -- LAYER', I3, ', SILT: THE FRICTION ANGLE IS', F7.2, "
+        {"", "", io::Edit("(5X, 'ERROR -- LAYER', I3, ', SILT: THE FRICTION ANGLE IS', F7.2, "
                   "' DEGREES AT DEPTH', F10.2, A, '; A SILT NEEDS A FRICTION ANGLE ABOVE 0')",
                   {L + 1, phiDegrees, ctx.HFREE + z, ctx.labels->LEN3})},
         console);

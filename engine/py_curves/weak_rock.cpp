@@ -51,7 +51,7 @@ namespace {
     console += "       THE COHESIVE STRENGTH IS 0 FOR ROCK ACCORING TO THE INPUT\n";
     console += "       DATA. PLEASE ENTER THE CORRECT VALUE AND RUN IT AGAIN.\n";
     throw AnalysisStop(
-        {io::Edit("(5X, 'ERROR -- LAYER', I3, ', WEAK ROCK: THE COMPRESSIVE STRENGTH IS', E11.4, "
+        {"", "", io::Edit("(5X, 'ERROR -- LAYER', I3, ', WEAK ROCK: THE COMPRESSIVE STRENGTH IS', E11.4, "
                   "' AT DEPTH', F10.2, A, '; ENTER A STRENGTH ABOVE 0')",
                   {L + 1, qu, ctx.HFREE + z, ctx.labels->LEN3})},
         console);

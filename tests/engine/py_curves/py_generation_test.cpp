@@ -464,10 +464,12 @@ TEST(PyGenerationStops, SiltWithoutFrictionStopsWithItsWarning) {
         pr.run();
         FAIL() << "expected the analysis to stop";
     } catch (const AnalysisStop& stop) {
-        ASSERT_EQ(stop.reportLines().size(), 1u);
-        EXPECT_NE(stop.reportLines()[0].find("LAYER  2, SILT: THE FRICTION ANGLE IS   0.00 DEGREES"),
+        // Two empty lines, as before every stop, then the one line.
+        ASSERT_EQ(stop.reportLines().size(), 3u);
+        EXPECT_EQ(stop.reportLines()[0], "");
+        EXPECT_NE(stop.reportLines()[2].find("LAYER  2, SILT: THE FRICTION ANGLE IS   0.00 DEGREES"),
                   std::string::npos)
-            << stop.reportLines()[0];
+            << stop.reportLines()[2];
         EXPECT_EQ(stop.console(),
                   "\n\n"
                   "       WARNING-------The Angle of the slope can not\n"
@@ -491,11 +493,12 @@ TEST(PyGenerationStops, WeakRockWithoutStrengthBelowItsTopStops) {
         none.run();
         FAIL() << "expected the analysis to stop";
     } catch (const AnalysisStop& stop) {
-        ASSERT_EQ(stop.reportLines().size(), 1u);
-        EXPECT_NE(stop.reportLines()[0].find("LAYER  1, WEAK ROCK: THE COMPRESSIVE STRENGTH IS "
+        ASSERT_EQ(stop.reportLines().size(), 3u);
+        EXPECT_EQ(stop.reportLines()[1], "");
+        EXPECT_NE(stop.reportLines()[2].find("LAYER  1, WEAK ROCK: THE COMPRESSIVE STRENGTH IS "
                                              "0.0000E+00 AT DEPTH    216.00 IN"),
                   std::string::npos)
-            << stop.reportLines()[0];
+            << stop.reportLines()[2];
         EXPECT_NE(stop.console().find("THE COHESIVE STRENGTH IS 0 FOR ROCK ACCORING TO THE INPUT"),
                   std::string::npos);
     }
