@@ -1,12 +1,13 @@
 #include "earth_pressure/earth_pressure_report.h"
 
+#include "core/report_header.h"
+
 #include <ostream>
 
 namespace torvex {
 
 namespace {
 
-constexpr int kBannerWidth = 50;
 
 std::string PadRight(std::string_view text, std::size_t width) {
     std::string s(text);
@@ -32,7 +33,7 @@ void SurchargeLine(io::TextOut& out, std::string_view label, double value, const
 }
 
 void WriteWall(io::TextOut& out, const EarthPressureInputs& in, const UnitLabels& u) {
-    WriteSectionBanner(out, "WALL INFORMATION");
+    WriteBanner(out, "WALL INFORMATION");
     WallLine(out, "FREE HEIGHT OF WALL", in.HFREE, u.LEN3);
     WallLine(out, "WIDTH FOR EARTH PRESSURE, WA", in.WA, u.LEN3);
     WallLine(out, "WIDTH FOR SOIL RESISTANCE, WP", in.WP, u.LEN3);
@@ -44,7 +45,7 @@ void WriteWall(io::TextOut& out, const EarthPressureInputs& in, const UnitLabels
 }
 
 void WriteSurcharges(io::TextOut& out, const EarthPressureInputs& in, const UnitLabels& u) {
-    WriteSectionBanner(out, "SURCHARGE INFORMATION");
+    WriteBanner(out, "SURCHARGE INFORMATION");
     SurchargeLine(out, "UNIFORM SURFACE PRESSURE     =", in.QUNIF, Stress(u));
     int k = 0;
     for (const SurchargeRecord& record : in.surcharges) {
@@ -63,7 +64,7 @@ void WriteSurcharges(io::TextOut& out, const EarthPressureInputs& in, const Unit
 }
 
 void WriteSoils(io::TextOut& out, const EarthPressureInputs& in, const LayerTable& t) {
-    WriteSectionBanner(out, "SOIL INFORMATION");
+    WriteBanner(out, "SOIL INFORMATION");
     if (in.UNITS == 1 || in.UNITS == 2) {
         // Column fields: LAYER, THICKNESS, COHESION, PHI, WEIGHT, DRAINED, ZTOP.
         constexpr const char* kColumns = "(6X, A5, 1X, A9, 1X, A8, 2X, A3, 3X, A6, 3X, A7, 2X, A4)";
@@ -83,13 +84,6 @@ void WriteSoils(io::TextOut& out, const EarthPressureInputs& in, const LayerTabl
 
 }  // namespace
 
-void WriteSectionBanner(io::TextOut& out, std::string_view title) {
-    const std::string stars(kBannerWidth, '*');
-    out.blank(2);
-    out.line("      " + stars);
-    out.line("      *" + Centred(title, kBannerWidth - 2) + "*");
-    out.line("      " + stars);
-}
 
 void WriteWallSurchargeSoil(io::TextOut& report, const EarthPressureInputs& in, const LayerTable& layers,
                             const UnitLabels& labels) {
@@ -99,7 +93,7 @@ void WriteWallSurchargeSoil(io::TextOut& report, const EarthPressureInputs& in, 
 }
 
 void WriteOverburden(io::TextOut& report, const LayerTable& t, const Coefficients& c, const UnitLabels& u) {
-    WriteSectionBanner(report, "EFFECTIVE OVERBURDEN STRESS");
+    WriteBanner(report, "EFFECTIVE OVERBURDEN STRESS");
     report.blank();
     report.line("          DEPTH                     STRESS       ");
     report.edit("(16X, A3, 22X, A4, A1, A2, A2, A1)", {u.LEN3, u.FORCE4, "/", u.LEN2, "**", "2"});
@@ -108,7 +102,7 @@ void WriteOverburden(io::TextOut& report, const LayerTable& t, const Coefficient
 }
 
 void WriteCoefficientTable(io::TextOut& report, io::TextOut& runNotes, const LayerTable& t, const Coefficients& c) {
-    WriteSectionBanner(report, "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT");
+    WriteBanner(report, "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT");
     report.blank();
     report.line("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ");
     report.line("   NO.          COEFFICIENT      COEFFICIENT     ");
@@ -126,7 +120,7 @@ void WriteCoefficientTable(io::TextOut& report, io::TextOut& runNotes, const Lay
 
 void WriteLayerForces(io::TextOut& report, std::ostream& console, const LayerTable& t, const LayerForces& f,
                       const UnitLabels& u) {
-    WriteSectionBanner(report, "ACTIVE EARTH PRESSURE OF EACH LAYER");
+    WriteBanner(report, "ACTIVE EARTH PRESSURE OF EACH LAYER");
     report.blank();
     report.line(std::string(" LAYER    PA1     Z1       PA2     Z2         PA3     Z3") + "        PA4");
     report.edit("(6X, '  NO', 1X, A4, A1, A2, A2, A1, 2X, A3, 2X, A4, A1, A2, A2, A1, 2X, A3, 4X, "
@@ -138,7 +132,7 @@ void WriteLayerForces(io::TextOut& report, std::ostream& console, const LayerTab
                     {L, f.PA1[L], f.Z1[L], f.PA2[L], f.Z2[L], f.PA3[L], f.Z3[L], f.PA4[L]});
 
     if (f.waterSection) {
-        WriteSectionBanner(report, "ACTIVE WATER PRESSURE OF EACH LAYER");
+        WriteBanner(report, "ACTIVE WATER PRESSURE OF EACH LAYER");
         report.blank();
         report.line(" LAYER    PW1     Z1       PW2     Z2                ");
         report.line("  NO             ");

@@ -12,8 +12,6 @@
 
 namespace torvex {
 
-// Two empty lines and the title framed by "*" in three 50-character lines.
-void WriteSectionBanner(io::TextOut& out, std::string_view title);
 
 // "WALL INFORMATION", "SURCHARGE INFORMATION" and "SOIL INFORMATION".
 void WriteWallSurchargeSoil(io::TextOut& report, const EarthPressureInputs& in, const LayerTable& layers,
