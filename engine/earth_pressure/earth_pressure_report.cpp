@@ -8,7 +8,6 @@ namespace torvex {
 
 namespace {
 
-
 std::string PadRight(std::string_view text, std::size_t width) {
     std::string s(text);
     if (s.size() < width) s.append(width - s.size(), ' ');
