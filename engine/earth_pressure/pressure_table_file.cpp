@@ -38,7 +38,9 @@ void ReplaceScratchFile(io::TextOut& out, const std::string& path) {
 void WritePressureTableFile(const std::string& path, const std::vector<EarthPressureRow>& rows) {
     io::TextOut out;
     ReplaceScratchFile(out, path);
-    out.line(" " + std::to_string(rows.size()));
+    std::string count(1, ' ');
+    count += std::to_string(rows.size());
+    out.line(count);
     // Rows in the layout (5X, E10.3, 4X, E10.3, 4X, E10.3, 4X, E10.3), built
     // from the single-field formatter: the table has up to 2000 rows and the
     // edit list would be interpreted afresh for each.
