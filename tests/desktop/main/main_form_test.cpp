@@ -40,6 +40,10 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
         previousDir_ = QDir::currentPath();
+        // Run folders go into a temporary folder of this test alone, so that
+        // counting them is not disturbed by tests running beside it.
+        previousTmp_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
         ResetUi();
         UiSeam& ui = Ui();
         ui.information = [this](QWidget*, const QString& t) { script_.informations << t; };
@@ -70,6 +74,8 @@ protected:
         SetEngineLibraryPath(QString());
         ResetUi();
         QDir::setCurrent(previousDir_);
+        if (previousTmp_.isNull()) qunsetenv("TMPDIR");
+        else qputenv("TMPDIR", previousTmp_);
     }
 
     QString copyExample(const QString& name) {
@@ -84,8 +90,9 @@ protected:
         return QDir(QDir::tempPath()).entryList({QStringLiteral("torvex-run-*")}, QDir::Dirs);
     }
 
-    QTemporaryDir settingsDir_, work_;
+    QTemporaryDir settingsDir_, work_, tmp_;
     QString previousDir_;
+    QByteArray previousTmp_;
     Script script_;
     std::unique_ptr<TMainForm> form_;
 };

@@ -94,6 +94,11 @@ TEST(EngineCallFromDesktop, RunsTheEngineAndLeavesNoRunFolder) {
     const QString data = dir.filePath(QStringLiteral("wall.tx5d"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TORVEX_EXAMPLES "/cantilever_user_curves.tx5d"), data));
     const QString before = QDir::currentPath();
+    // A temporary folder of this test alone holds the run folder.
+    QTemporaryDir tmp;
+    const QByteArray previousTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    ASSERT_EQ(QDir::tempPath(), QDir(tmp.path()).canonicalPath());
     const QStringList runFolders = QDir(QDir::tempPath()).entryList({QStringLiteral("torvex-run-*")}, QDir::Dirs);
     SetEngineLibraryPath(QStringLiteral(TORVEX_BIN_DIR "/libTorvex2015_DLL.so"));
     const EngineCallResult r = CallEngine(data, false);
@@ -106,6 +111,9 @@ TEST(EngineCallFromDesktop, RunsTheEngineAndLeavesNoRunFolder) {
     EXPECT_TRUE(QFile::exists(RunNotesPath(data)));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("NAMES.dat"))));
     EXPECT_EQ(QDir(QDir::tempPath()).entryList({QStringLiteral("torvex-run-*")}, QDir::Dirs), runFolders);
+    EXPECT_TRUE(runFolders.isEmpty());
+    if (previousTmp.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", previousTmp);
 }
 
 TEST(EngineCallFromDesktop, MissingOrRefusingLibraryGivesTheStatedMessages) {
