@@ -210,9 +210,11 @@ bool TMainForm::saveAs() {
 }
 
 void TMainForm::runAnalysis() {
-    save();
+    // A project that could not be written is not analysed: the engine would
+    // read the file as it was before.
+    const bool saved = save();
     TProgramData& p = Project();
-    if (p.FileName == QLatin1String(kNewProjectName)) return;
+    if (!saved || p.FileName == QLatin1String(kNewProjectName)) return;
     const QString warning = InputCheckMessage(p);
     if (!warning.isEmpty()) {
         Ui().warning(this, warning);

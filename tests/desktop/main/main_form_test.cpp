@@ -146,6 +146,19 @@ TEST_F(MainFormTest, RunOfANewProjectWhoseSaveAsIsCancelledWritesNothing) {
     EXPECT_TRUE(QDir(work_.path()).entryList(QDir::Files).isEmpty());
 }
 
+TEST_F(MainFormTest, AProjectThatCannotBeWrittenIsNotAnalysed) {
+    const QString data = copyExample(QStringLiteral("cantilever_user_curves.tx5d"));
+    form_->openByName(data, false);
+    TProgramData& p = *TProgramData::Instance();
+    p.FileName = work_.filePath(QStringLiteral("no-such-folder/wall.tx5d"));
+    const int before = static_cast<int>(script_.informations.size());
+    form_->runAnalysis();
+    ASSERT_EQ(script_.informations.size(), before + 1);  // the system's write error, nothing more
+    EXPECT_NE(script_.informations.last(), QString::fromLatin1(kMsgCompleted));
+    EXPECT_FALSE(QFileInfo::exists(ReportPath(p.FileName)));
+    EXPECT_FALSE(QFileInfo::exists(ReportPath(data)));
+}
+
 TEST_F(MainFormTest, OpeningAndRunningAnExample) {
     const QString data = copyExample(QStringLiteral("cantilever_user_curves.tx5d"));
     const QStringList before = RunFolders();
