@@ -127,13 +127,52 @@ void MakeAnchoredPair(TProgramData& d) {
     SetLayer(t.LongSoil, 0, 4, 40, {120, 30, 90, 0}, {120, 30, 90, 0});
 }
 
+// A wall on a user-specified pressure diagram with a restrained top, a
+// concentrated load and the three kinds of surcharge row.
+void MakeRestrainedUserPressureWall(TProgramData& d) {
+    MakeSandWall(d);
+    TProjectTables& t = d.Tables();
+    d.Title = "User pressure, restrained top";
+    d.EarthPressureOption = 1;
+    d.UserEarthPressure = true;
+    d.ApplyRestraints = true;
+    d.ApplyConcentratedLoads = true;
+    d.ApplySurcharges = true;
+    SetRow(t.SoilLayer, 0, {1, 0, 0, 0});
+    SetRow(t.BoundCond, 0, {1, 10, 10, 200, 0, 0});
+    SetRow(t.DistLoad, 0, {0, 0});
+    SetRow(t.DistLoad, 1, {12, 60});
+    t.SurchargeTable->SetRowCount(3);
+    SetRow(t.SurchargeTable, 0, {1, 1000, 60, 0});
+    SetRow(t.SurchargeTable, 1, {2, 50, 60, 0});
+    SetRow(t.SurchargeTable, 2, {3, 2, 120, 48});
+}
+
+// Generated pressure and curves through a profile holding every soil kind,
+// in SI units.
+void MakeEverySoilWall(TProgramData& d) {
+    MakeSandWall(d);
+    d.SwitchUnits(2);
+    TGridTable* layers = d.Tables().NewSoil;
+    d.Title = "Every soil kind";
+    layers->SetRowCount(7);
+    SetLayer(layers, 0, 4, 4, {18, 32, 20000, 0}, {18, 32, 20000, 0});
+    SetLayer(layers, 1, 1, 5, {17, 20, 0.02, 0, 0}, {17, 25, 0.02, 0, 0});
+    SetLayer(layers, 2, 2, 6, {19, 60, 0.007, 100000, 0}, {19, 70, 0.007, 100000, 0});
+    SetLayer(layers, 3, 3, 7, {19, 80, 0.005, 0, 0}, {19, 90, 0.005, 0, 0});
+    SetLayer(layers, 4, 5, 8, {18, 30, 10, 0.01, 20000, 0}, {18, 30, 12, 0.01, 20000, 0});
+    SetLayer(layers, 5, 7, 9, {22, 5000, 0.0005, 100000, 50}, {22, 5000, 0.0005, 100000, 50});
+    SetLayer(layers, 6, 6, 12, {24, 50000}, {24, 50000});
+}
+
 TEST(DataFileEngine, SavedProjectsAreAnalysedWithoutAnInputError) {
     QTemporaryDir dir;
     TProgramData d;
     const struct {
         const char* file;
         void (*make)(TProgramData&);
-    } projects[] = {{"sand.tx5d", &MakeSandWall}, {"clay.tx5d", &MakeClayWall}, {"anchored.tx5d", &MakeAnchoredPair}};
+    } projects[] = {{"sand.tx5d", &MakeSandWall}, {"clay.tx5d", &MakeClayWall}, {"anchored.tx5d", &MakeAnchoredPair},
+                  {"user.tx5d", &MakeRestrainedUserPressureWall},     {"soils.tx5d", &MakeEverySoilWall}};
     for (const auto& p : projects) {
         SCOPED_TRACE(p.file);
         p.make(d);
