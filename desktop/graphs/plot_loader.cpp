@@ -134,14 +134,15 @@ private:
         SetResultCurveCount(s == 0 ? sets : std::max(sets, blocks));
         const int rows = in_.ReadInteger();
         in_.ReadInteger();  // units again; the p-y block's value rules
+        if (s == 0 && sets <= 0) return sets;
+        // Refused before the curves are sized by it.
+        in_.Expect(rows, 5);
         if (s == 0) {
-            if (sets <= 0) return sets;
             for (TGraphPlot* graph : ResultPlots()) graph->Curves.SetPointCount(rows);
             g_.pltDMS->Curves.SetPointCount(rows);
             g_.pltDMS->Curves2.SetPointCount(rows);
             g_.pltDMS->Curves3.SetPointCount(rows);
         }
-        in_.Expect(rows, 5);
         Points deflection, moment, shear, reaction;
         const bool english = units == 1;
         for (int j = 0; j < rows; ++j) {

@@ -238,8 +238,9 @@ TEST_F(PlotLoader, ReadErrorsEndTheLoadAndSpeakOnlyWhenAsked) {
 TEST_F(PlotLoader, ACountLargerThanTheFileCanHoldIsAPrematureEnd) {
     QTemporaryDir dir;
     const QString path = dir.filePath("huge.tx5p");
+    // Earth-pressure rows, p-y curves, result sets, result rows, points of a p-y curve.
     for (const char* text : {" 2000000000\n", " 0\n 1 2000000000\n", " 0\n 1 0\n 2000000000 5 1\n",
-                             " 0\n 1 1\n 3.0 2000000000\n"}) {
+                             " 0\n 1 0\n 1 2000000000 1\n", " 0\n 1 1\n 3.0 2000000000\n"}) {
         SCOPED_TRACE(text);
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
