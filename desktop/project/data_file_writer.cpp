@@ -10,6 +10,7 @@
 namespace {
 
 constexpr char kPlaceHolder[] = "0.0  ";  // a value the engine reads and ignores
+constexpr int kLongTermNext = 9;
 constexpr char kLongTermFollows[] = "9";
 constexpr char kEndOfFile[] = "0";
 constexpr char kTab = '\t';
@@ -197,6 +198,8 @@ QByteArray DataFileText(TProgramData& project) {
     QString out;
     TProblemWriter writer(project, out);
     writer.Write(TProblemWriter::Kind::Single, 1);
+    // The code the file's NEXT carries: the graphs name their curves by it.
+    project.NextCode = project.LongTerm ? kLongTermNext : 0;
     if (!project.LongTerm) {
         out += QLatin1String(kEndOfFile) + QStringLiteral("\r\n");
         return out.toUtf8();

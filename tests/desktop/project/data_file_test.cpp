@@ -280,6 +280,19 @@ TEST_F(DataFile, TheLongTermPairWritesTwoProblemsWithTheirOwnPressureAndLayers) 
     EXPECT_EQ(d.Koutpt, 2);  // as last written
 }
 
+// The graphs tell a short-/long-term pair from stages by the NEXT code of
+// the file last written.
+TEST_F(DataFile, SavingSetsTheNextCodeFromTheLongTermOption) {
+    const QString path = PathOf("next.tx5d");
+    for (const bool longTerm : {true, false}) {
+        SCOPED_TRACE(longTerm);
+        MakeFullProject(d, 1, longTerm);
+        d.NextCode = longTerm ? 0 : 9;  // stale from an earlier state
+        d.Save(path);
+        EXPECT_EQ(d.NextCode, longTerm ? 9 : 0);
+    }
+}
+
 TEST_F(DataFile, TheLongTermPairTakesTheUserPressureFromTheLongTermTable) {
     MakeFullProject(d, 1, true);
     const QStringList lines = FileLines(DataFileText(d));
