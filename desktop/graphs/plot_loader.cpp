@@ -72,8 +72,26 @@ private:
             g_.pltLD->Curves.SetCount(blocks);
         }
         const int rows = in_.ReadInteger();
-        in_.Expect(rows, 4);
         Points total, soils, surcharge, depthOnly;
+        // The points grow as rows are read, so a file that breaks off keeps
+        // the rows before the break.
+        const auto store = [&] {
+            pressure_.push_back(total);
+            Fill(g_.pltLD->Curves[s], total);
+            if (s == 0) {
+                TCurveList& combined = g_.PltCombine->Curves;
+                Fill(combined[0], depthOnly);
+                Fill(combined[1], soils);
+                Fill(combined[2], surcharge);
+                combined[0].Name = QString::fromUtf8(kTotalEarthPressure);
+                combined[1].Name = QString::fromUtf8(kFromSoils);
+                combined[2].Name = QString::fromUtf8(kFromSurcharge);
+            }
+        };
+        KeepingWhatWasRead(store, [&] { ReadPressureRows(rows, total, soils, surcharge, depthOnly); });
+    }
+
+    void ReadPressureRows(int rows, Points& total, Points& soils, Points& surcharge, Points& depthOnly) {
         for (int j = 0; j < rows; ++j) {
             const long double depth = in_.ReadFloat();
             const long double all = in_.ReadFloat();
@@ -86,17 +104,18 @@ private:
             soils.push_back({fromSoils, y});
             surcharge.push_back({fromSurcharge, y});
         }
-        pressure_.push_back(total);
-        Fill(g_.pltLD->Curves[s], total);
-        if (s == 0) {
-            TCurveList& combined = g_.PltCombine->Curves;
-            Fill(combined[0], depthOnly);
-            Fill(combined[1], soils);
-            Fill(combined[2], surcharge);
-            combined[0].Name = QString::fromUtf8(kTotalEarthPressure);
-            combined[1].Name = QString::fromUtf8(kFromSoils);
-            combined[2].Name = QString::fromUtf8(kFromSurcharge);
+    }
+
+    // Runs read; whatever it read is stored, also when it ends at a read error.
+    template <typename Store, typename Read>
+    static void KeepingWhatWasRead(Store store, Read read) {
+        try {
+            read();
+        } catch (const EPlotReadError&) {
+            store();
+            throw;
         }
+        store();
     }
 
     int ReadPYCurves(int s) {
@@ -114,12 +133,14 @@ private:
             TLine& line = py[i];
             line.Value = in_.ReadFloat();  // depth, or station of a user curve
             const int points = in_.ReadInteger();
-            in_.Expect(points, 2);
-            line.SetCount(points);
-            for (int j = 0; j < points; ++j) {
-                line.Points[static_cast<std::size_t>(j)].X = in_.ReadFloat();  // deflection y
-                line.Points[static_cast<std::size_t>(j)].Y = in_.ReadFloat();  // soil resistance p
-            }
+            Points read;
+            KeepingWhatWasRead([&] { line.Points = read; }, [&] {
+                for (int j = 0; j < points; ++j) {
+                    const long double y = in_.ReadFloat();  // deflection
+                    const long double p = in_.ReadFloat();  // soil resistance
+                    read.push_back({y, p});
+                }
+            });
             longest = std::max(longest, points);
         }
         if (s == 0)
@@ -135,16 +156,21 @@ private:
         const int rows = in_.ReadInteger();
         in_.ReadInteger();  // units again; the p-y block's value rules
         if (s == 0 && sets <= 0) return sets;
-        // Refused before the curves are sized by it.
-        in_.Expect(rows, 5);
-        if (s == 0) {
+        // Sized only by a count the file can hold; a file that breaks off in
+        // its rows keeps the rows before the break.
+        if (s == 0 && in_.CanHold(rows, 5)) {
             for (TGraphPlot* graph : ResultPlots()) graph->Curves.SetPointCount(rows);
             g_.pltDMS->Curves.SetPointCount(rows);
             g_.pltDMS->Curves2.SetPointCount(rows);
             g_.pltDMS->Curves3.SetPointCount(rows);
         }
         Points deflection, moment, shear, reaction;
-        const bool english = units == 1;
+        const auto store = [&] { StoreResults(s, deflection, moment, shear, reaction); };
+        KeepingWhatWasRead(store, [&] { ReadResultRows(rows, units == 1, deflection, moment, shear, reaction); });
+        return sets;
+    }
+
+    void ReadResultRows(int rows, bool english, Points& deflection, Points& moment, Points& shear, Points& reaction) {
         for (int j = 0; j < rows; ++j) {
             long double depth = in_.ReadFloat();
             const long double w = in_.ReadFloat();
@@ -161,6 +187,10 @@ private:
             shear.push_back({v, depth});
             reaction.push_back({r, depth});
         }
+    }
+
+    void StoreResults(int s, const Points& deflection, const Points& moment, const Points& shear,
+                      const Points& reaction) {
         deflection_.resize(static_cast<std::size_t>(s) + 1);
         moment_.resize(static_cast<std::size_t>(s) + 1);
         shear_.resize(static_cast<std::size_t>(s) + 1);
@@ -178,7 +208,6 @@ private:
             Fill(g_.pltDMS->Curves2[s], moment);
             Fill(g_.pltDMS->Curves3[s], shear);
         }
-        return sets;
     }
 
     void SetResultCurveCount(int curves) {

@@ -66,10 +66,13 @@ int TPlotNumberReader::ReadInteger() {
     return static_cast<int>(value);
 }
 
+bool TPlotNumberReader::CanHold(long long count, int tokensEach) const {
+    if (count <= 0) return true;
+    return static_cast<unsigned long long>(count) * static_cast<unsigned long long>(tokensEach) <= Remaining();
+}
+
 void TPlotNumberReader::Expect(long long count, int tokensEach) const {
-    if (count <= 0) return;
-    if (static_cast<unsigned long long>(count) * static_cast<unsigned long long>(tokensEach) > Remaining())
-        throw EPlotReadError("Read beyond end of file");
+    if (!CanHold(count, tokensEach)) throw EPlotReadError("Read beyond end of file");
 }
 
 }  // namespace torvex::graphs

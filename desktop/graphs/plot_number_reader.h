@@ -32,6 +32,8 @@ public:
     // tokens can still follow: a count larger than the rest of the file can
     // hold is refused before anything is sized by it.
     void Expect(long long count, int tokensEach) const;
+    // Whether `count` items of `tokensEach` tokens can still follow.
+    bool CanHold(long long count, int tokensEach) const;
 
 private:
     struct Token {

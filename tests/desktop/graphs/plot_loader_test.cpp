@@ -233,6 +233,26 @@ TEST_F(PlotLoader, ReadErrorsEndTheLoadAndSpeakOnlyWhenAsked) {
     ASSERT_EQ(graphs.pltPY->Curves.Count(), 2);
     EXPECT_EQ(graphs.pltPY->Curves[1].Value, 144);
     ExpectPoint(graphs.pltLD->Curves[0], 1, 33, 10);
+    // It breaks off before the third of three result rows: the first two stay.
+    for (const TGraphPlot* plot : {graphs.pltDef, graphs.pltMom}) {
+        ASSERT_EQ(plot->Curves.Count(), 1);
+        EXPECT_EQ(plot->Curves[0].Count(), 2);
+    }
+    ExpectPoint(graphs.pltDef->Curves[0], 1, 0.5, 10);
+    ExpectPoint(graphs.pltMom->Curves[0], 1, 24, 10);
+
+    // A file that breaks off inside the points of a p-y curve keeps the points before the break.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.tx5p");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(" 0\n 2 1\n 3.0 3\n 0 0\n 0.5 40\n 1\n");
+    f.close();
+    TResultGraphs cut;
+    EXPECT_FALSE(cut.Load(path, false, TPlotProject{}));
+    ASSERT_EQ(cut.pltPY->Curves.Count(), 1);
+    ASSERT_EQ(cut.pltPY->Curves[0].Count(), 2);
+    ExpectPoint(cut.pltPY->Curves[0], 1, 0.5, 40);
 }
 
 TEST_F(PlotLoader, ACountLargerThanTheFileCanHoldIsAPrematureEnd) {
