@@ -5,6 +5,7 @@
 #include "project/word_reader.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,7 +36,14 @@ private:
     int Count();
     void IntCell(TGridTable* t, int col, int row) { t->Cell(col, row).SetInteger(in_.ReadInteger()); }
     void RealCell(TGridTable* t, int col, int row, double factor = 1.0) {
-        t->Cell(col, row).SetReal(in_.ReadReal() * factor);
+        t->Cell(col, row).SetReal(Converted(in_.ReadReal(), factor));
+    }
+    // A value converted to the table's unit. One too large to hold would be
+    // kept as infinity and saved as a text that cannot be read back.
+    double Converted(double value, double factor) const {
+        const double converted = value * factor;
+        if (!std::isfinite(converted)) in_.Fail(QString::fromLatin1(kRealExpected));
+        return converted;
     }
     void Rows(TGridTable* t, std::initializer_list<int> columns);
 
@@ -271,8 +279,8 @@ void TProblemReader::ReadProperties(TGridTable* parameters, int soilType, int ro
         // The long-term problem carries no earth-pressure coefficient.
         const bool carried = !(second_ && i == 5 && SixthIsEarthPressureCoefficient(soilType));
         if (col < 0 || !carried || parameters == nullptr || row >= parameters->RowCount()) continue;
-        if (english && i == 0) value *= kCubicInchesPerCubicFoot;
-        if (english && i == 1 && layout.cohesionSecond) value *= kSquareInchesPerSquareFoot;
+        if (english && i == 0) value = Converted(value, kCubicInchesPerCubicFoot);
+        if (english && i == 1 && layout.cohesionSecond) value = Converted(value, kSquareInchesPerSquareFoot);
         parameters->Cell(col, row).SetReal(value);
     }
 }

@@ -492,6 +492,14 @@ TEST_F(DataFile, ReadErrorsKeepWhatWasReadAndPadTheTables) {
               QStringLiteral("Error on Line 37 Item 1\rA soil type from 1 to 7 was expected but not found."));
     EXPECT_EQ(d.Tables().NewSoil->RowCount(), 6);
 
+    // A unit weight that overflows when converted to lb/ft3 would be held as
+    // infinity and saved as a text no reader takes: it is a read error.
+    bad = text;
+    bad.replace("\r\n5 360 \r\n", "\r\n5 360 \r\n1E306 ");
+    WriteAll(cut, bad);
+    EXPECT_EQ(OpenMessage(d, cut, kLayout2015),
+              QStringLiteral("Error on Line 38 Item 1\rA floating point number was expected but not found."));
+
     // An absurd count does not make that many rows.
     bad = text;
     bad.replace("\r\n2\r\n1\t0\t0\t1000", "\r\n2000000000\r\n1\t0\t0\t1000");
