@@ -4,11 +4,30 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace torvex::graphs {
 namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An exponent field of three digits has no room for its letter: the engine
+// writes 1.5E-120 as "0.1500-119". Rewritten with the letter for parsing;
+// empty when the token is not of that form.
+std::string WithExponentLetter(const char* first, const char* last) {
+    const std::string token(first, last);
+    const std::size_t sign = token.find_last_of("+-");
+    if (sign == std::string::npos || sign == 0 || sign + 1 >= token.size()) return {};
+    const char before = token[sign - 1];
+    if (!IsDigit(before) && before != '.') return {};
+    for (std::size_t i = sign + 1; i < token.size(); ++i)
+        if (!IsDigit(token[i])) return {};
+    const std::string mantissa = token.substr(0, sign);
+    if (mantissa.find_first_of("eEdD") != std::string::npos) return {};
+    return mantissa + 'E' + token.substr(sign);
+}
 
 }  // namespace
 
@@ -46,7 +65,14 @@ double TPlotNumberReader::ReadFloat() {
     const char* last = text_.constData() + t.end;
     if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
     double value = 0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last) {
+        const std::string lettered = WithExponentLetter(first, last);
+        const char* end = lettered.data() + lettered.size();
+        result = std::from_chars(lettered.data(), end, value, std::chars_format::general);
+        if (!lettered.empty() && result.ec == std::errc() && result.ptr == end) result.ptr = last;
+        else result.ec = std::errc::invalid_argument;
+    }
     if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
         throw EPlotReadError("'" + Describe(t).toStdString() + "' is not a valid floating point value");
     return value;

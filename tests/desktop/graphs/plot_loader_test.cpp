@@ -300,6 +300,20 @@ TEST(PlotNumberReader, ReadsBlankSeparatedNumbersAcrossLines) {
     EXPECT_THROW(r.ReadFloat(), EPlotReadError);
 }
 
+TEST(PlotNumberReader, ReadsExponentsTooWideForTheirLetter) {
+    // An exponent of three digits leaves no room for its letter in the field.
+    TPlotNumberReader r(QByteArray(" 0.1500-119 -0.2500+101 0.1000E-05 0.3-5\n"));
+    EXPECT_DOUBLE_EQ(r.ReadFloat(), 1.5e-120);
+    EXPECT_DOUBLE_EQ(r.ReadFloat(), -2.5e100);
+    EXPECT_DOUBLE_EQ(r.ReadFloat(), 1.0e-6);
+    EXPECT_DOUBLE_EQ(r.ReadFloat(), 3e-6);
+    for (const char* bad : {"1E5-3", "5-", "-", "0.1-1x"}) {
+        TPlotNumberReader b{QByteArray(bad)};
+        EXPECT_THROW(b.ReadFloat(), EPlotReadError) << bad;
+    }
+    EXPECT_THROW(r.ReadFloat(), EPlotReadError);
+}
+
 TEST(PlotNumberReader, RefusesWhatIsNotANumberOfTheKindAsked) {
     const struct {
         const char* token;
