@@ -235,6 +235,10 @@ void TProblemReader::ReadOldSurcharges() {
         s->Cell(3, row).SetReal(d_.LegacyStripWidth * toColumn);
     }
     d_.ApplySurcharges = true;
+    // The rows carry these loads from now on. Kept, they would go on loading
+    // the wall through EARTH2 after the surcharges are switched off or edited.
+    d_.LegacySurchargeDistance = d_.LegacyPointLoad = d_.LegacyLineLoad = d_.LegacyStripLoad = 0.0;
+    d_.LegacyStripWidth = 0.0;
 }
 
 void TProblemReader::ReadLayers(TGridTable* layers) {

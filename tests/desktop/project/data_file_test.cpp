@@ -608,6 +608,13 @@ TEST_F(DataFile, Opens30FilesWithTheOldSurchargesAndTheLongTermProblem) {
     EXPECT_EQ(drained->Cell(3, 0).Real(), 0.0);
     EXPECT_EQ(d.Tables().NewSoil->RowCount(), 1);  // the short-term layers stay
     EXPECT_EQ(d.EarthPressureOption, 3);
+
+    // The rows now carry the old surcharges: with surcharges switched off the
+    // saved file loads the wall with none, in either problem.
+    d.ApplySurcharges = false;
+    const QStringList lines = FileLines(DataFileText(d));
+    EXPECT_EQ(lines.count(QStringLiteral("0\t1.5\t20\t5\t10\t2")), 0);
+    EXPECT_EQ(lines.count(QStringLiteral("0\t0\t0\t0\t0\t0")), 2);
 }
 
 TEST_F(DataFile, Opens20FilesWithLayerThicknessesAndOnePropertyLine) {
