@@ -102,8 +102,10 @@ void TProblemReader::ReadControl() {
     } else if (koutpt_ == 1) {
         d_.GenerateEarthPressure = false;
     }
+    // Curves generated without earth pressure (KOUTPT 0, KPYOP 2) stay
+    // generated: clearing the option would drop the layers at the next save.
     if (kpyop_ == 2) d_.GeneratePyOption = true;
-    if (kpyop_ < 2 || koutpt_ == 0) d_.GeneratePyOption = false;
+    if (kpyop_ < 2) d_.GeneratePyOption = false;
     d_.UserEarthPressure = koutpt_ == 1;
     if (kpyop_ == 1) d_.ApplyExternalPy = true;
     if (kpyop_ == 0) d_.ApplyExternalPy = false;

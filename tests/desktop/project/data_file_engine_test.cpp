@@ -172,7 +172,12 @@ TEST(DataFileEngine, SavedProjectsAreAnalysedWithoutAnInputError) {
         const char* file;
         void (*make)(TProgramData&);
     } projects[] = {{"sand.tx5d", &MakeSandWall}, {"clay.tx5d", &MakeClayWall}, {"anchored.tx5d", &MakeAnchoredPair},
-                  {"user.tx5d", &MakeRestrainedUserPressureWall},     {"soils.tx5d", &MakeEverySoilWall}};
+                  {"user.tx5d", &MakeRestrainedUserPressureWall},     {"soils.tx5d", &MakeEverySoilWall},
+                  // curves from the layers, no earth pressure
+                  {"no_pressure.tx5d", [](TProgramData& d) {
+                       MakeSandWall(d);
+                       d.EarthPressureOption = 0;
+                   }}};
     for (const auto& p : projects) {
         SCOPED_TRACE(p.file);
         p.make(d);

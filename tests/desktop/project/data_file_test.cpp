@@ -513,6 +513,22 @@ TEST_F(DataFile, ReadErrorsKeepWhatWasReadAndPadTheTables) {
     EXPECT_EQ(d.Tables().PileSect->RowCount(), 1);
 }
 
+// A file without earth pressure but with generated p-y curves (KOUTPT 0,
+// KPYOP 2) is analysed with curves from its layers; opened and saved again
+// it must stay that file.
+TEST_F(DataFile, CurvesGeneratedWithoutEarthPressureSurviveOpeningAndSaving) {
+    torvex::test::MakeSandWall(d);
+    d.EarthPressureOption = 0;  // as after opening a file with KOUTPT 0
+    const QString path = PathOf("no_pressure.tx5d");
+    d.Save(path);
+    const QByteArray first = ReadAll(path);
+    ASSERT_EQ(FileLines(first)[1], QStringLiteral("1 0\t1\t0\t0\t2 0 1 0 0"));
+    d.Open(path, kLayout2015);
+    EXPECT_TRUE(d.GeneratePyOption);
+    d.Save(path);
+    EXPECT_EQ(ReadAll(path), first);
+}
+
 TEST_F(DataFile, AnEmptyTitleReadsAsAnEmptyTitle) {
     d.Title.clear();
     d.Save(PathOf("wall.tx5d"));
