@@ -145,7 +145,9 @@ void TProblemReader::Read() {
     d_.MaxDeflection = in_.ReadReal();
     d_.Tolerance = in_.ReadReal();
     d_.FreeHeight = in_.ReadReal();
-    if (layout_ == kLayout2015) in_.ReadReal();  // WA again; EARTH1 carries it
+    // WA: EARTH1 repeats it when present, but without EARTH1 this is the
+    // only width the tiebacks have.
+    if (layout_ == kLayout2015) d_.WidthActive = in_.ReadReal();
 
     if (d_.ApplyRestraints) Rows(t_.SoilLayer, {0, 1, 2, 3});
     Rows(t_.PileSect, {0, 1, 2, 3});

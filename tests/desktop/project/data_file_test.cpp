@@ -529,6 +529,24 @@ TEST_F(DataFile, CurvesGeneratedWithoutEarthPressureSurviveOpeningAndSaving) {
     EXPECT_EQ(ReadAll(path), first);
 }
 
+// Without generated pressure or curves the file has no EARTH1, and WALL
+// carries the only width Wa, which the tiebacks need.
+TEST_F(DataFile, TheWallWidthSurvivesOpeningAFileWithoutEarthRecords) {
+    torvex::test::MakeSandWall(d);
+    d.EarthPressureOption = 1;
+    d.UserEarthPressure = true;
+    d.GeneratePyOption = false;
+    d.ApplyTiebacks = true;
+    SetRow(d.Tables().TiebackTable1, 0, {3, 1.5, 2.9e7, 20, 15, 8});
+    const QString path = PathOf("user_pressure.tx5d");
+    d.Save(path);
+    const QByteArray first = ReadAll(path);
+    d.Open(path, kLayout2015);
+    EXPECT_EQ(d.WidthActive, 12.0);
+    d.Save(path);
+    EXPECT_EQ(ReadAll(path), first);
+}
+
 TEST_F(DataFile, AnEmptyTitleReadsAsAnEmptyTitle) {
     d.Title.clear();
     d.Save(PathOf("wall.tx5d"));
