@@ -177,6 +177,12 @@ TEST(DataFileEngine, SavedProjectsAreAnalysedWithoutAnInputError) {
                   {"no_pressure.tx5d", [](TProgramData& d) {
                        MakeSandWall(d);
                        d.EarthPressureOption = 0;
+                   }},
+                  // consistent units of the user's own
+                  {"other.tx5d", [](TProgramData& d) {
+                       MakeSandWall(d);
+                       d.SwitchUnits(3);  // nothing is converted: the layer in inches and lb/in3
+                       SetLayer(d.Tables().NewSoil, 0, 4, 480, {0.0666, 32, 90, 0}, {0.0666, 32, 90, 0});
                    }}};
     for (const auto& p : projects) {
         SCOPED_TRACE(p.file);
